@@ -1,0 +1,3 @@
+#include "ElementKeys.h"
+
+const char* const g_elementKeys[kKeyCount] = {"Type", "Slave", "Function", "Wait", "ATIME", "MER_MASK"};

@@ -1,0 +1,38 @@
+// The data of one "Slave Management" element: the operation, the slave it acts on with that
+// slave's own setup and motion program, and the operation's values.
+#pragma once
+
+#include <cstdint>
+
+#include "MC_Kernel.h"
+
+enum OperationType : int {
+  NoOperation = -1,  // the editor's "none chosen"; never valid in parameter text
+  InitSlaves = 0,
+  SendErrorMask = 1,
+  CallFunction = 2,
+  AbortFunction = 3,
+};
+
+class CInternalData : public CMC_EditMotionInternalData {
+public:
+  CInternalData(CMC_Setup& setup, CMC_Motion& motion);
+  ~CInternalData() override;
+
+  // Turns m_slave into the slave's setup and motion program; a slave without a setup is dropped.
+  void ResolveSlave();
+  // 1 when the resolved slave has the variable "MER_MASK", else 0.
+  int CanSendErrorMask();
+  // 1 when the resolved slave's program has functions and the slave is no motion controller.
+  int CanCallFunction();
+
+  int m_type;
+  int m_timeoutUsed;
+  CMC_Parameter m_timeout;
+  int m_slave;
+  CMC_Setup* m_slaveSetup;
+  CMC_Motion* m_slaveMotion;
+  uint32_t m_errorMask;
+  CString m_functionName;
+  int m_waitForCompletion;
+};

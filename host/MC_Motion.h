@@ -1,0 +1,33 @@
+// The motion program of one drive: its functions and, on a motion controller, the axis data of
+// its slaves.
+#pragma once
+
+#include <vector>
+
+#include "mckernel.h"
+
+class CMC_AxisData;
+
+class MCK_API CMC_Motion {
+public:
+  CMC_Motion();
+  virtual ~CMC_Motion();
+  CMC_Motion(const CMC_Motion&) = delete;
+  CMC_Motion& operator=(const CMC_Motion&) = delete;
+
+  // The slave's axis data, or null when the program has none for it.
+  CMC_AxisData* GetMotionControllerSlaveAxis(int nSlave) const;
+  int GetFunctionsCount() const;
+  // The name of function nIndex, counted from 0; empty when there is none.
+  CString GetFunctionName(int nIndex) const;
+  // The number of the function of that name, negative when absent.
+  int FindFunction(const char* pszName) const;
+
+  // Configuration, used by the kernel's drive networks. Axis data are borrowed.
+  void AddFunction(const char* pszName);
+  void SetSlaveAxis(int nSlave, CMC_AxisData* pAxis);
+
+private:
+  std::vector<CString> m_functions;
+  std::vector<CMC_AxisData*> m_slaveAxes;
+};

@@ -1,0 +1,182 @@
+#include "MC_DriveNetwork.h"
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "DefaultNetwork.h"
+
+using nlohmann::json;
+
+namespace {
+// A schema fault: the message names where in the document it lies.
+struct SchemaError {
+  std::string what;
+};
+
+[[noreturn]] void Fail(const std::string& where, const std::string& what) { throw SchemaError{where + ": " + what}; }
+
+const json* Member(const json& object, const char* key, const std::string& where) {
+  if (!object.is_object()) Fail(where, "must be an object");
+  auto it = object.find(key);
+  return it == object.end() ? nullptr : &*it;
+}
+
+long long Integer(const json& value, const std::string& where, long long min, long long max) {
+  if (!value.is_number_integer() && !value.is_number_unsigned()) Fail(where, "must be an integer");
+  long long n = value.is_number_unsigned() ? static_cast<long long>(value.get<unsigned long long>()) : value.get<long long>();
+  if (value.is_number_unsigned() && value.get<unsigned long long>() > static_cast<unsigned long long>(max))
+    Fail(where, "must lie between " + std::to_string(min) + " and " + std::to_string(max));
+  if (n < min || n > max) Fail(where, "must lie between " + std::to_string(min) + " and " + std::to_string(max));
+  return n;
+}
+
+uint32_t Mask(const json& value, const std::string& where) {
+  if (value.is_string()) {
+    const std::string& s = value.get_ref<const std::string&>();
+    if (s.size() < 3 || s.size() > 10 || (s.compare(0, 2, "0x") != 0 && s.compare(0, 2, "0X") != 0) ||
+        s.find_first_not_of("0123456789abcdefABCDEF", 2) != std::string::npos)
+      Fail(where, "must be \"0x\" and 1 to 8 hexadecimal digits, or an integer");
+    return static_cast<uint32_t>(std::stoul(s.substr(2), nullptr, 16));
+  }
+  return static_cast<uint32_t>(Integer(value, where, 0, 0xFFFFFFFFLL));
+}
+
+std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
+  auto setup = std::make_unique<CMC_Setup>();
+  if (!j.is_object()) Fail(where, "must be an object");
+  if (const json* v = Member(j, "motionController", where))
+    setup->SetMotionController(static_cast<int>(Integer(*v, where + ".motionController", -2147483647LL - 1, 2147483647LL)));
+  if (const json* v = Member(j, "loopPeriodMs", where)) {
+    if (!v->is_number() || !(v->get<double>() > 0) || !std::isfinite(v->get<double>()))
+      Fail(where + ".loopPeriodMs", "must be a positive number");
+    setup->SetLoopPeriodMs(v->get<double>());
+  }
+  if (const json* v = Member(j, "errorMask", where)) setup->SetErrorRegMask(Mask(*v, where + ".errorMask"));
+  if (const json* v = Member(j, "errorBits", where)) {
+    if (!v->is_array() || v->size() > 32) Fail(where + ".errorBits", "must be an array of at most 32 texts");
+    for (std::size_t i = 0; i < v->size(); ++i) {
+      if (!(*v)[i].is_string()) Fail(where + ".errorBits[" + std::to_string(i) + "]", "must be a text");
+      setup->SetErrorRegDesc(static_cast<int>(i), (*v)[i].get_ref<const std::string&>().c_str());
+    }
+  }
+  if (const json* v = Member(j, "variables", where)) {
+    if (!v->is_array()) Fail(where + ".variables", "must be an array of names");
+    for (std::size_t i = 0; i < v->size(); ++i) {
+      if (!(*v)[i].is_string()) Fail(where + ".variables[" + std::to_string(i) + "]", "must be a text");
+      setup->AddVariable((*v)[i].get_ref<const std::string&>().c_str());
+    }
+  }
+  return setup;
+}
+
+std::unique_ptr<CMC_Motion> ReadMotion(const json& j, const std::string& where) {
+  auto motion = std::make_unique<CMC_Motion>();
+  if (const json* v = Member(j, "functions", where)) {
+    if (!v->is_array()) Fail(where + ".functions", "must be an array of names");
+    for (std::size_t i = 0; i < v->size(); ++i) {
+      const json& name = (*v)[i];
+      std::string at = where + ".functions[" + std::to_string(i) + "]";
+      if (!name.is_string() || name.get_ref<const std::string&>().empty()) Fail(at, "must be a non-empty text");
+      if (motion->FindFunction(name.get_ref<const std::string&>().c_str()) >= 0) Fail(at, "names a function twice");
+      motion->AddFunction(name.get_ref<const std::string&>().c_str());
+    }
+  }
+  return motion;
+}
+}  // namespace
+
+// Builds a network from a parsed document; friend of CMC_DriveNetwork.
+class CMC_DriveNetworkLoader {
+public:
+  static std::unique_ptr<CMC_DriveNetwork> Build(const json& doc) {
+    std::unique_ptr<CMC_DriveNetwork> net(new CMC_DriveNetwork);
+    const json* master = Member(doc, "master", "document");
+    if (master == nullptr) Fail("document", "has no \"master\"");
+    const json* setup = Member(*master, "setup", "master");
+    net->m_masterSetup = setup && !setup->is_null() ? ReadSetup(*setup, "master.setup") : std::make_unique<CMC_Setup>();
+    const json* motion = Member(*master, "motion", "master");
+    net->m_masterMotion = motion && !motion->is_null() ? ReadMotion(*motion, "master.motion") : std::make_unique<CMC_Motion>();
+    const json* slaves = Member(*master, "slaves", "master");
+    if (slaves == nullptr) return net;
+    if (!slaves->is_array()) Fail("master.slaves", "must be an array");
+    if (slaves->size() > CMC_DriveNetwork::kMaxSlaves)
+      Fail("master.slaves", "has " + std::to_string(slaves->size()) + " slaves; at most " +
+                                std::to_string(CMC_DriveNetwork::kMaxSlaves) + " (A to Z) are supported");
+    net->m_slaves.resize(slaves->size());
+    for (std::size_t i = 0; i < slaves->size(); ++i) {
+      std::string where = "master.slaves[" + std::to_string(i) + "]";
+      const json& s = (*slaves)[i];
+      CMC_DriveNetwork::Slave& slave = net->m_slaves[i];
+      if (!s.is_object()) Fail(where, "must be an object");
+      if (const json* v = Member(s, "axisId", where)) slave.axisId = static_cast<unsigned char>(Integer(*v, where + ".axisId", 0, 255));
+      bool hasAxisData = true;
+      if (const json* v = Member(s, "axisData", where)) {
+        if (!v->is_boolean()) Fail(where + ".axisData", "must be true or false");
+        hasAxisData = v->get<bool>();
+      }
+      if (const json* v = Member(s, "setup", where); v && !v->is_null()) slave.setup = ReadSetup(*v, where + ".setup");
+      if (const json* v = Member(s, "motion", where); v && !v->is_null()) slave.motion = ReadMotion(*v, where + ".motion");
+      net->m_masterSetup->AddSlave(slave.axisId);
+      if (hasAxisData) {
+        slave.axisData = std::make_unique<CMC_AxisData>(slave.setup.get(), slave.motion.get());
+        net->m_masterMotion->SetSlaveAxis(static_cast<int>(i), slave.axisData.get());
+      }
+    }
+    return net;
+  }
+};
+
+CMC_DriveNetwork::CMC_DriveNetwork() = default;
+CMC_DriveNetwork::~CMC_DriveNetwork() = default;
+
+std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadText(const char* pszJson, const char* pszSource, CString& error) {
+  error.Empty();
+  try {
+    json doc = json::parse(pszJson ? pszJson : "");
+    return CMC_DriveNetworkLoader::Build(doc);
+  } catch (const json::parse_error& e) {
+    error.Format("%s: not valid JSON: %s", pszSource, e.what());
+  } catch (const json::exception& e) {
+    error.Format("%s: %s", pszSource, e.what());
+  } catch (const SchemaError& e) {
+    error.Format("%s: %s", pszSource, e.what.c_str());
+  }
+  return nullptr;
+}
+
+std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadFile(const char* pszPath, CString& error) {
+  std::ifstream in(pszPath, std::ios::binary);
+  if (!in) {
+    error.Format("%s: cannot open the network file", pszPath);
+    return nullptr;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  return LoadText(text.str().c_str(), pszPath, error);
+}
+
+const char* CMC_DriveNetwork::GetDefaultNetworkText() { return kDefaultNetworkJson; }
+
+std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadDefault() {
+  CString error;
+  return LoadText(kDefaultNetworkJson, "built-in network", error);
+}
+
+CMC_Setup* CMC_DriveNetwork::GetSlaveSetup(int nSlave) const {
+  return nSlave >= 0 && nSlave < GetSlaveCount() ? m_slaves[nSlave].setup.get() : nullptr;
+}
+
+CMC_Motion* CMC_DriveNetwork::GetSlaveMotion(int nSlave) const {
+  return nSlave >= 0 && nSlave < GetSlaveCount() ? m_slaves[nSlave].motion.get() : nullptr;
+}
+
+CString CMC_DriveNetwork::GetSlaveLabel(int nSlave) const {
+  CString label;
+  if (nSlave >= 0 && nSlave < GetSlaveCount())
+    label.Format("slave %d (%c, axis ID %d)", nSlave, 'A' + nSlave, m_slaves[nSlave].axisId);
+  return label;
+}

@@ -1,0 +1,51 @@
+// A drive network: the master (a motion controller) with its setup and motion program, and its
+// slaves with their axis IDs, setups and motion programs. Described in JSON; owns every object
+// it hands out.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "MC_AxisData.h"
+#include "MC_Motion.h"
+#include "MC_Setup.h"
+
+class MCK_API CMC_DriveNetwork {
+public:
+  // Most slaves a network may have: slaves are named by the letters A to Z.
+  static const int kMaxSlaves = 26;
+
+  // Null with a one-line message naming the source and the fault.
+  static std::unique_ptr<CMC_DriveNetwork> LoadFile(const char* pszPath, CString& error);
+  static std::unique_ptr<CMC_DriveNetwork> LoadText(const char* pszJson, const char* pszSource, CString& error);
+  // The built-in network (examples/default-network.json).
+  static std::unique_ptr<CMC_DriveNetwork> LoadDefault();
+  static const char* GetDefaultNetworkText();
+
+  ~CMC_DriveNetwork();
+  CMC_DriveNetwork(const CMC_DriveNetwork&) = delete;
+  CMC_DriveNetwork& operator=(const CMC_DriveNetwork&) = delete;
+
+  CMC_Setup& GetMasterSetup() { return *m_masterSetup; }
+  CMC_Motion& GetMasterMotion() { return *m_masterMotion; }
+  int GetSlaveCount() const { return static_cast<int>(m_slaves.size()); }
+  // The slave's own setup and motion program as the network describes them; either may be null.
+  CMC_Setup* GetSlaveSetup(int nSlave) const;
+  CMC_Motion* GetSlaveMotion(int nSlave) const;
+  // A short label for listings: the slave's index, letter and axis ID.
+  CString GetSlaveLabel(int nSlave) const;
+
+private:
+  CMC_DriveNetwork();
+  friend class CMC_DriveNetworkLoader;
+
+  struct Slave {
+    unsigned char axisId = 0;
+    std::unique_ptr<CMC_Setup> setup;
+    std::unique_ptr<CMC_Motion> motion;
+    std::unique_ptr<CMC_AxisData> axisData;
+  };
+  std::unique_ptr<CMC_Setup> m_masterSetup;
+  std::unique_ptr<CMC_Motion> m_masterMotion;
+  std::vector<Slave> m_slaves;
+};

@@ -1,0 +1,33 @@
+#include "MC_Motion.h"
+
+#include "MC_AxisData.h"
+
+CMC_Motion::CMC_Motion() = default;
+CMC_Motion::~CMC_Motion() = default;
+
+CMC_AxisData* CMC_Motion::GetMotionControllerSlaveAxis(int nSlave) const {
+  if (nSlave < 0 || static_cast<std::size_t>(nSlave) >= m_slaveAxes.size()) return nullptr;
+  return m_slaveAxes[nSlave];
+}
+
+int CMC_Motion::GetFunctionsCount() const { return static_cast<int>(m_functions.size()); }
+
+CString CMC_Motion::GetFunctionName(int nIndex) const {
+  if (nIndex < 0 || nIndex >= GetFunctionsCount()) return CString();
+  return m_functions[nIndex];
+}
+
+int CMC_Motion::FindFunction(const char* pszName) const {
+  if (pszName == nullptr) return -1;
+  for (std::size_t i = 0; i < m_functions.size(); ++i)
+    if (m_functions[i] == pszName) return static_cast<int>(i);
+  return -1;
+}
+
+void CMC_Motion::AddFunction(const char* pszName) { m_functions.emplace_back(pszName); }
+
+void CMC_Motion::SetSlaveAxis(int nSlave, CMC_AxisData* pAxis) {
+  if (nSlave < 0) return;
+  if (m_slaveAxes.size() <= static_cast<std::size_t>(nSlave)) m_slaveAxes.resize(nSlave + 1, nullptr);
+  m_slaveAxes[nSlave] = pAxis;
+}

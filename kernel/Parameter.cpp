@@ -1,0 +1,77 @@
+#include "MC_Parameter.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "MC_Setup.h"
+
+namespace {
+const char* const kUnitNames[] = {"s", "ms", "IU"};
+enum { kSeconds, kMilliseconds, kLoopPeriods, kUnitCount };
+}  // namespace
+
+CMC_Parameter::CMC_Parameter(CMC_Setup& setup) : m_pSetup(&setup) {}
+CMC_Parameter::~CMC_Parameter() = default;
+
+int CMC_Parameter::GetUnitCount() { return kUnitCount; }
+
+const char* CMC_Parameter::GetUnitName(int nUnit) {
+  return nUnit >= 0 && nUnit < kUnitCount ? kUnitNames[nUnit] : "";
+}
+
+int CMC_Parameter::FindUnit(const char* pszUnit) {
+  if (pszUnit == nullptr) return -1;
+  for (int i = 0; i < kUnitCount; ++i)
+    if (std::strcmp(kUnitNames[i], pszUnit) == 0) return i;
+  return -1;
+}
+
+double CMC_Parameter::SecondsPerUnit(int nUnit) const {
+  switch (nUnit) {
+    case kMilliseconds: return 0.001;
+    case kLoopPeriods: return m_pSetup->GetLoopPeriodMs() / 1000.0;
+    default: return 1.0;
+  }
+}
+
+double CMC_Parameter::GetSeconds() const { return m_value * SecondsPerUnit(m_unit); }
+
+BOOL CMC_Parameter::SelectUnit(const char* pszUnit) {
+  int unit = FindUnit(pszUnit);
+  if (unit < 0) return FALSE;
+  m_unit = unit;
+  return TRUE;
+}
+
+BOOL CMC_Parameter::ConvertToUnit(const char* pszUnit) {
+  int unit = FindUnit(pszUnit);
+  if (unit < 0) return FALSE;
+  double seconds = GetSeconds();
+  m_unit = unit;
+  m_value = seconds / SecondsPerUnit(unit);
+  // Conversions between exact decimal units should not show binary noise (0.005 s -> 5 ms).
+  double rounded = std::round(m_value * 1e9) / 1e9;
+  if (std::fabs(rounded - m_value) < 1e-9 * (1.0 + std::fabs(m_value))) m_value = rounded;
+  return TRUE;
+}
+
+CString CMC_Parameter::GetSelectedUnit() const { return CString(GetUnitName(m_unit)); }
+
+CString CMC_Parameter::PrintValue() const {
+  // The shortest "%g" form that reads back as the same double.
+  char buffer[40];
+  for (int precision = 1; precision <= 17; ++precision) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", precision, m_value);
+    if (std::strtod(buffer, nullptr) == m_value) break;
+  }
+  return CString(buffer);
+}
+
+CString CMC_Parameter::PrintValueForQEL() const {
+  double periods = GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs();
+  char buffer[400];  // room for the largest double written out in full
+  std::snprintf(buffer, sizeof buffer, "%.0f", std::round(periods));
+  return CString(buffer);
+}

@@ -1,0 +1,3 @@
+#include "MC_Variable.h"
+
+CMC_Variable::CMC_Variable(const char* pszName) : m_name(pszName) {}

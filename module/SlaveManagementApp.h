@@ -1,0 +1,15 @@
+// The module's one application object. It adds nothing to the platform's defaults.
+#pragma once
+
+#include "afxwin.h"
+
+class CSlaveManagementApp : public CWinApp {
+public:
+  CSlaveManagementApp();
+
+  DECLARE_MESSAGE_MAP()
+};
+
+extern CSlaveManagementApp theApp;
+// The module's own platform state, current while the module starts, ends a thread and unloads.
+extern AFX_MODULE_STATE g_moduleState;

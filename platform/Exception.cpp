@@ -1,0 +1,12 @@
+#include "afxexcept.h"
+
+CException::~CException() = default;
+
+void CException::Delete() {
+  if (IsAutoDelete()) delete this;
+}
+
+void AfxThrowMemoryException() {
+  static CMemoryException s_memoryException;
+  throw static_cast<CMemoryException*>(&s_memoryException);
+}

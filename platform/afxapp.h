@@ -1,0 +1,38 @@
+// The application object and module-level initialisation of the window library.
+#pragma once
+
+#include "afxmsgmap.h"
+#include "afxstate.h"
+
+class AFX_API CWinApp : public CCmdTarget {
+public:
+  explicit CWinApp(LPCSTR lpszAppName = nullptr);
+  ~CWinApp() override;
+
+  virtual BOOL InitInstance();
+  virtual int ExitInstance();
+
+  HINSTANCE m_hInstance = nullptr;
+  LPCSTR m_pszAppName;
+  LPSTR m_lpCmdLine = nullptr;
+  int m_nCmdShow = 0;
+  AFX_MODULE_STATE* m_pModuleState;
+
+  DECLARE_MESSAGE_MAP()
+};
+
+// Core initialisation of the current module state.
+AFX_API BOOL AfxCoreInitModule();
+// Window-library initialisation and termination for the current module state.
+AFX_API BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+AFX_API void AfxWinTerm();
+
+// Temporary objects (wrappers the platform makes for foreign handles) live per thread until the
+// temporary maps are unlocked at idle time, at thread end or at a module's unload.
+typedef void (*AFX_PFN_DELETE_TEMP)(void* p);
+AFX_API void AfxAddTempObject(void* p, AFX_PFN_DELETE_TEMP pfnDelete);
+AFX_API void AfxLockTempMaps();
+AFX_API BOOL AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
+AFX_API std::size_t AfxGetTempObjectCount();
+// Ends the platform's per-thread data of the calling thread.
+AFX_API void AfxTermThread(HINSTANCE hInstTerm = nullptr);

@@ -1,0 +1,54 @@
+// Module states and the resource chain. Each module that links the platform owns a module
+// state; the one current on a thread decides where resources are looked up.
+#pragma once
+
+#include <windows.h>
+
+#include "afxver.h"
+
+class CWinApp;
+class CDynLinkLibrary;
+
+class AFX_API AFX_MODULE_STATE {
+public:
+  explicit AFX_MODULE_STATE(BOOL bDLL);
+  ~AFX_MODULE_STATE();
+  AFX_MODULE_STATE(const AFX_MODULE_STATE&) = delete;
+  AFX_MODULE_STATE& operator=(const AFX_MODULE_STATE&) = delete;
+
+  CWinApp* m_pCurrentWinApp = nullptr;
+  HINSTANCE m_hCurrentInstanceHandle = nullptr;
+  HINSTANCE m_hCurrentResourceHandle = nullptr;
+  LPCSTR m_lpszCurrentAppName = nullptr;
+  BOOL m_bDLL;
+  BOOL m_bWinInitialised = FALSE;
+  // The resource chain, searched from the head after the state's own resource handle.
+  CDynLinkLibrary* m_pFirstLibrary = nullptr;
+  AFX_MODULE_STATE* m_pNextState = nullptr;  // registry of live states
+};
+
+// The state current on this thread; the process's application state when none was set.
+AFX_API AFX_MODULE_STATE* AfxGetModuleState();
+AFX_API AFX_MODULE_STATE* AfxGetAppModuleState();
+// Makes pNewState current on this thread and returns the state that was current.
+AFX_API AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pNewState);
+// The live module state whose instance handle is hInstance, or null.
+AFX_API AFX_MODULE_STATE* AfxFindModuleState(HINSTANCE hInstance);
+
+// Switches to a module state for the life of the object and restores the caller's after it.
+class AFX_MAINTAIN_STATE {
+public:
+  explicit AFX_MAINTAIN_STATE(AFX_MODULE_STATE* pNewState) : m_pPrevState(AfxSetModuleState(pNewState)) {}
+  ~AFX_MAINTAIN_STATE() { AfxSetModuleState(m_pPrevState); }
+  AFX_MAINTAIN_STATE(const AFX_MAINTAIN_STATE&) = delete;
+  AFX_MAINTAIN_STATE& operator=(const AFX_MAINTAIN_STATE&) = delete;
+
+private:
+  AFX_MODULE_STATE* m_pPrevState;
+};
+
+AFX_API HINSTANCE AfxGetInstanceHandle();
+AFX_API HINSTANCE AfxGetResourceHandle();
+AFX_API CWinApp* AfxGetApp();
+// The first module of the current state's chain that holds the resource, or null.
+AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

@@ -1,0 +1,92 @@
+// CString: the platform's 8-bit character string. Copies share one reference-counted buffer
+// until one of them is written to.
+#pragma once
+
+#include <cstdarg>
+
+#include "afxver.h"
+
+struct CStringData;
+
+class AFX_API CString {
+public:
+  CString();
+  CString(const CString& src);
+  CString(CString&& src) noexcept;
+  CString(const char* psz);
+  CString(const char* pch, int nLength);
+  CString(char ch, int nRepeat = 1);
+  ~CString();
+
+  CString& operator=(const CString& src);
+  CString& operator=(CString&& src) noexcept;
+  CString& operator=(const char* psz);
+  CString& operator=(char ch);
+
+  CString& operator+=(const CString& src);
+  CString& operator+=(const char* psz);
+  CString& operator+=(char ch);
+  void Append(const char* pch, int nLength);
+
+  int GetLength() const;
+  bool IsEmpty() const { return GetLength() == 0; }
+  void Empty();
+
+  char GetAt(int nIndex) const;
+  char operator[](int nIndex) const { return GetAt(nIndex); }
+  void SetAt(int nIndex, char ch);
+  operator const char*() const { return m_pchData; }
+  const char* GetString() const { return m_pchData; }
+
+  int Compare(const char* psz) const;
+  int CompareNoCase(const char* psz) const;
+
+  int Find(char ch, int nStart = 0) const;
+  int Find(const char* pszSub, int nStart = 0) const;
+  CString Mid(int nFirst) const;
+  CString Mid(int nFirst, int nCount) const;
+  CString Left(int nCount) const;
+  CString Right(int nCount) const;
+  CString& TrimLeft();
+  CString& TrimRight();
+  CString& Trim();
+
+  // printf formatting with the platform's rules: "l" means 32 bits, as on Windows.
+  void Format(const char* pszFormat, ...);
+  void Format(UINT nFormatID, ...);
+  void FormatV(const char* pszFormat, va_list args);
+  void AppendFormat(const char* pszFormat, ...);
+  void AppendFormatV(const char* pszFormat, va_list args);
+
+  // Replaces the text with string resource nID; returns FALSE (text unchanged) when absent.
+  BOOL LoadString(UINT nID);
+
+  // Direct access for APIs that write into a character buffer.
+  char* GetBuffer(int nMinBufLength);
+  char* GetBufferSetLength(int nNewLength);
+  void ReleaseBuffer(int nNewLength = -1);
+  void Preallocate(int nLength);
+
+private:
+  CStringData* GetData() const;
+  void Release();
+  void AllocBuffer(int nLength);
+  void CopyBeforeWrite();
+  void AllocBeforeWrite(int nLength);
+  void AssignCopy(const char* pch, int nLength);
+
+  char* m_pchData;
+};
+
+AFX_API CString operator+(const CString& a, const CString& b);
+AFX_API CString operator+(const CString& a, const char* b);
+AFX_API CString operator+(const char* a, const CString& b);
+AFX_API CString operator+(const CString& a, char b);
+
+inline bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
+inline bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
+inline bool operator==(const char* a, const CString& b) { return b.Compare(a) == 0; }
+inline bool operator!=(const CString& a, const CString& b) { return a.Compare(b) != 0; }
+inline bool operator!=(const CString& a, const char* b) { return a.Compare(b) != 0; }
+inline bool operator!=(const char* a, const CString& b) { return b.Compare(a) != 0; }
+inline bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }

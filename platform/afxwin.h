@@ -1,0 +1,10 @@
+// The window side of the MFC-style platform.
+#pragma once
+
+#include <windows.h>
+
+#include "afx.h"
+#include "afxapp.h"
+#include "afxdll.h"
+#include "afxmsgmap.h"
+#include "afxstate.h"

@@ -1,0 +1,65 @@
+#include "../afxapp.h"
+#include "../afxdll.h"
+#include "../afxstate.h"
+
+namespace {
+// The state current on each thread; null stands for the application's state.
+thread_local AFX_MODULE_STATE* t_pCurrentState = nullptr;
+AFX_MODULE_STATE* g_pFirstState = nullptr;
+
+AFX_MODULE_STATE& AppState() {
+  static AFX_MODULE_STATE s_appState(FALSE);
+  if (s_appState.m_hCurrentInstanceHandle == nullptr) {
+    s_appState.m_hCurrentInstanceHandle = ::GetModuleHandleA(nullptr);
+    s_appState.m_hCurrentResourceHandle = s_appState.m_hCurrentInstanceHandle;
+  }
+  return s_appState;
+}
+
+bool HasResource(HINSTANCE h, LPCSTR lpszName, LPCSTR lpszType) {
+  return h != nullptr && ::FindResourceA(h, lpszName, lpszType) != nullptr;
+}
+}  // namespace
+
+AFX_MODULE_STATE::AFX_MODULE_STATE(BOOL bDLL) : m_bDLL(bDLL) {
+  m_pNextState = g_pFirstState;
+  g_pFirstState = this;
+}
+
+AFX_MODULE_STATE::~AFX_MODULE_STATE() {
+  // Records still linked are owned by the chain and go with it.
+  while (m_pFirstLibrary != nullptr) delete m_pFirstLibrary;
+  for (AFX_MODULE_STATE** pp = &g_pFirstState; *pp; pp = &(*pp)->m_pNextState)
+    if (*pp == this) {
+      *pp = m_pNextState;
+      break;
+    }
+}
+
+AFX_MODULE_STATE* AfxGetAppModuleState() { return &AppState(); }
+
+AFX_MODULE_STATE* AfxGetModuleState() { return t_pCurrentState ? t_pCurrentState : &AppState(); }
+
+AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pNewState) {
+  AFX_MODULE_STATE* pOld = AfxGetModuleState();
+  t_pCurrentState = pNewState == &AppState() ? nullptr : pNewState;
+  return pOld;
+}
+
+AFX_MODULE_STATE* AfxFindModuleState(HINSTANCE hInstance) {
+  for (AFX_MODULE_STATE* p = g_pFirstState; p; p = p->m_pNextState)
+    if (p->m_hCurrentInstanceHandle == hInstance) return p;
+  return nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
+HINSTANCE AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
+CWinApp* AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+  AFX_MODULE_STATE* pState = AfxGetModuleState();
+  if (HasResource(pState->m_hCurrentResourceHandle, lpszName, lpszType)) return pState->m_hCurrentResourceHandle;
+  for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p; p = p->m_pNextDLL)
+    if (HasResource(p->m_hResource, lpszName, lpszType)) return p->m_hResource;
+  return nullptr;
+}

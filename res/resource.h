@@ -1,0 +1,32 @@
+// Resource symbols of the module.
+#pragma once
+
+#define IDD_SLAVE_MANAGEMENT 227
+
+#define IDC_INIT_SLAVES 1000
+#define IDC_SEND_ERROR_MASK 1001
+#define IDC_CALL_FUNCTION 1002
+#define IDC_ABORT_FUNCTION 1003
+#define IDC_TIMEOUT 1506
+#define IDC_TIMEOUT_UNIT 1507
+#define IDC_FUNCTION 1015
+#define IDC_WAIT 1023
+#define IDC_SEND_BITS 4009
+#define IDC_ALL_TO_IGNORED 4010
+#define IDC_SELECTED_TO_IGNORED 4011
+#define IDC_ALL_TO_SEND 4012
+#define IDC_SELECTED_TO_SEND 4013
+#define IDC_IGNORED_BITS 4014
+#define IDC_SLAVE 12002
+
+#ifndef ID_DEFAULT_HELP
+#define ID_DEFAULT_HELP 0xE147
+#endif
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// The platform's code for "add a string to a combo box" in dialog initialisation data.
+#define AFX_CB_ADDSTRING 0x0403
+// Resource type of dialog initialisation data.
+#define RT_DLGINIT_ID 240
