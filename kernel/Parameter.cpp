@@ -60,8 +60,15 @@ BOOL CMC_Parameter::ConvertToUnit(const char* pszUnit) {
 CString CMC_Parameter::GetSelectedUnit() const { return CString(GetUnitName(m_unit)); }
 
 CString CMC_Parameter::PrintValue() const {
-  // The shortest "%g" form that reads back as the same double.
-  char buffer[40];
+  // The fewest decimals that read back as the same double; exponent form only for values that
+  // plain decimals cannot carry.
+  char buffer[64];
+  if (std::fabs(m_value) < 1e15) {
+    for (int decimals = 0; decimals <= 17; ++decimals) {
+      std::snprintf(buffer, sizeof buffer, "%.*f", decimals, m_value);
+      if (std::strtod(buffer, nullptr) == m_value) return CString(std::strcmp(buffer, "-0") == 0 ? "0" : buffer);
+    }
+  }
   for (int precision = 1; precision <= 17; ++precision) {
     std::snprintf(buffer, sizeof buffer, "%.*g", precision, m_value);
     if (std::strtod(buffer, nullptr) == m_value) break;

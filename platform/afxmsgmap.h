@@ -2,7 +2,7 @@
 // chained to its base class's table.
 #pragma once
 
-#include <windows.h>
+#include "afxwindows.h"
 
 #include "afxver.h"
 

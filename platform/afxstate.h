@@ -2,7 +2,7 @@
 // state; the one current on a thread decides where resources are looked up.
 #pragma once
 
-#include <windows.h>
+#include "afxwindows.h"
 
 #include "afxver.h"
 

@@ -1,7 +1,7 @@
 // The window side of the MFC-style platform.
 #pragma once
 
-#include <windows.h>
+#include "afxwindows.h"
 
 #include "afx.h"
 #include "afxapp.h"

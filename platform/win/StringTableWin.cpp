@@ -1,6 +1,6 @@
 // String resources on Windows, found through the current module state's resource chain. The
 // table is read in place (LoadStringW with a zero buffer size), so no length limit applies.
-#include <windows.h>
+#include "../afxwindows.h"
 
 #include "../StringResource.h"
 #include "../afxdll.h"

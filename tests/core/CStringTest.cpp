@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "afx.h"
+
+TEST(CString, CopiesShareUntilWritten) {
+  CString a("motion");
+  CString b(a);
+  EXPECT_EQ(static_cast<const char*>(a), static_cast<const char*>(b));
+  b += " program";
+  EXPECT_EQ(a, "motion");
+  EXPECT_EQ(b, "motion program");
+  b.SetAt(0, 'M');
+  EXPECT_EQ(a, "motion");
+  EXPECT_EQ(b, "Motion program");
+}
+
+TEST(CString, AppendingItsOwnTextIsSafe) {
+  CString s("ab");
+  for (int i = 0; i < 10; ++i) s += s;
+  EXPECT_EQ(s.GetLength(), 2 << 10);
+  EXPECT_EQ(s.Left(6), "ababab");
+  s = static_cast<const char*>(s) + 1;  // assign from inside its own buffer
+  EXPECT_EQ(s.GetLength(), (2 << 10) - 1);
+  EXPECT_EQ(s.Left(3), "bab");
+}
+
+TEST(CString, FormatFollowsThePlatformRules) {
+  CString s;
+  uint32_t all = 0xFFFFFFFFu;
+  s.Format("0x%lX|0x%lX|0x%lX", static_cast<uint32_t>(0), static_cast<uint32_t>(255), all);
+  EXPECT_EQ(s, "0x0|0xFF|0xFFFFFFFF");
+  s.Format("(%c) %s %d%%", 'A' + 2, "FUNCTION", -3);
+  EXPECT_EQ(s, "(C) FUNCTION -3%");
+  CString big;
+  big.Format("%s|%s", CString('x', 1000).GetString(), "end");
+  EXPECT_EQ(big.GetLength(), 1004);
+  EXPECT_EQ(big.Right(4), "|end");
+  big.AppendFormat("%d", 42);
+  EXPECT_EQ(big.Right(2), "42");
+}
+
+TEST(CString, FindMidAndTrimStayInBounds) {
+  CString s("  Key = Value ;  ");
+  EXPECT_EQ(s.Find('='), 6);
+  EXPECT_EQ(s.Find("Value"), 8);
+  EXPECT_EQ(s.Find('=', 100), -1);
+  EXPECT_EQ(s.Find("x", -1), -1);
+  EXPECT_EQ(s.Mid(8, 5), "Value");
+  EXPECT_EQ(s.Mid(50), "");
+  EXPECT_EQ(s.Mid(-3, 4), "  Ke");
+  EXPECT_EQ(s.Right(100), s);
+  EXPECT_EQ(CString(s).Trim(), "Key = Value ;");
+  EXPECT_EQ(s.GetAt(1000), '\0');
+}
+
+TEST(CString, BufferAccessKeepsTheLengthRight) {
+  CString s("abc");
+  CString shared(s);
+  char* p = s.GetBuffer(10);
+  p[3] = 'd';
+  p[4] = '\0';
+  s.ReleaseBuffer();
+  EXPECT_EQ(s, "abcd");
+  EXPECT_EQ(shared, "abc");
+  s.GetBufferSetLength(2);
+  EXPECT_EQ(s, "ab");
+  EXPECT_EQ(s.GetLength(), 2);
+}
+
+TEST(CString, FailedAllocationThrowsAndKeepsTheOldText) {
+  CString s("kept");
+  AfxSetAllocFailureCountdown(1);
+  bool thrown = false;
+  try {
+    s += CString('y', 100);  // the temporary itself is the failing allocation
+  } catch (CMemoryException* e) {
+    thrown = true;
+    e->Delete();
+  }
+  AfxSetAllocFailureCountdown(0);
+  EXPECT_TRUE(thrown);
+  EXPECT_EQ(s, "kept");
+}
+
+TEST(CString, EveryBlockIsFreed) {
+  long long live = AfxGetLiveAllocationCount();
+  {
+    CString a("one"), b(a), c;
+    c.Format("%s-%s", a.GetString(), "two");
+    b += c;
+    CString moved(static_cast<CString&&>(b));
+    moved = a;
+  }
+  EXPECT_EQ(AfxGetLiveAllocationCount(), live);
+}
