@@ -28,6 +28,8 @@ public:
   // Selects a unit, keeping the physical value (5 s becomes 5000 ms).
   BOOL ConvertToUnit(const char* pszUnit);
   double GetSeconds() const;
+  // The value in control-loop periods of the drive, unrounded.
+  double GetControlLoopPeriods() const;
 
   // The item name the value is kept under in parameter text.
   const CString& GetName() const { return m_name; }

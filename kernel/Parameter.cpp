@@ -76,8 +76,10 @@ CString CMC_Parameter::PrintValue() const {
   return CString(buffer);
 }
 
+double CMC_Parameter::GetControlLoopPeriods() const { return GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs(); }
+
 CString CMC_Parameter::PrintValueForQEL() const {
-  double periods = GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs();
+  double periods = GetControlLoopPeriods();
   char buffer[400];  // room for the largest double written out in full
   std::snprintf(buffer, sizeof buffer, "%.0f", std::round(periods));
   return CString(buffer);
