@@ -34,6 +34,7 @@ public:
   // The item name the value is kept under in parameter text.
   const CString& GetName() const { return m_name; }
   void SetName(const char* pszName) { m_name = pszName; }
+  void SetName(const CString& name) { m_name = name; }
 
   static int GetUnitCount();
   static const char* GetUnitName(int nUnit);

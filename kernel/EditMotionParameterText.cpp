@@ -11,6 +11,7 @@
 #include "ParameterTextReader.h"
 #include "ParameterTextWriter.h"
 #include "ParameterValueText.h"
+#include "SharedNames.h"
 
 namespace {
 // The motion language counts a time in control-loop periods with a signed 32-bit integer.
@@ -166,6 +167,8 @@ void CMC_EditMotionInternalData::WriteDataParam(CString& text, const CMC_Paramet
 }
 
 CString CMC_EditMotionInternalData::GetDataParamName(const char* key, const char* p1, const char* p2) {
+  bool qualified = (p1 != nullptr && *p1 != '\0') || (p2 != nullptr && *p2 != '\0');
+  if (!qualified) return MC_SharedName(key);
   CString name(key);
   for (const char* qualifier : {p1, p2})
     if (qualifier != nullptr && *qualifier != '\0') {
@@ -176,5 +179,5 @@ CString CMC_EditMotionInternalData::GetDataParamName(const char* key, const char
 }
 
 CString CMC_EditMotionInternalData::GetDefaultUnit(const char*, const char*, CMC_Setup*) {
-  return CString(CMC_Parameter::GetUnitName(0));
+  return MC_SharedName(CMC_Parameter::GetUnitName(0));
 }

@@ -5,10 +5,6 @@
 CParameterTextReader::CParameterTextReader(const char* pText, int nLength)
     : m_text(pText != nullptr ? pText : ""), m_length(pText != nullptr && nLength > 0 ? nLength : 0) {}
 
-void CParameterTextReader::SkipBlanks() {
-  while (m_pos < m_length && IsBlank(m_text[m_pos])) ++m_pos;
-}
-
 bool CParameterTextReader::SkipString() {
   ++m_pos;  // the opening quote
   while (m_pos < m_length) {
@@ -73,17 +69,22 @@ bool CParameterTextReader::Next(MC_PARAM_ITEM& item) {
   return true;
 }
 
+bool CParameterTextReader::KeyIs(const MC_PARAM_ITEM& item, const char* pszKey, int nKeyLength) {
+  return item.keyLength == nKeyLength && (nKeyLength == 0 || item.key[0] == pszKey[0]) &&
+         std::memcmp(item.key, pszKey, static_cast<std::size_t>(nKeyLength)) == 0;
+}
+
 bool CParameterTextReader::KeyIs(const MC_PARAM_ITEM& item, const char* pszKey) {
-  std::size_t n = std::strlen(pszKey);
-  return static_cast<std::size_t>(item.keyLength) == n && std::memcmp(item.key, pszKey, n) == 0;
+  return KeyIs(item, pszKey, static_cast<int>(std::strlen(pszKey)));
 }
 
 int CParameterTextReader::Find(const char* pszKey, MC_PARAM_ITEM& item) {
   Rewind();
   int count = 0;
+  int keyLength = static_cast<int>(std::strlen(pszKey));
   MC_PARAM_ITEM current;
   while (Next(current)) {
-    if (!KeyIs(current, pszKey)) continue;
+    if (!KeyIs(current, pszKey, keyLength)) continue;
     if (count++ == 0) item = current;
   }
   return count;

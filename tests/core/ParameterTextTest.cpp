@@ -242,3 +242,26 @@ TEST_F(ParameterText, ReadsAnyBytesWithoutFault) {
   EXPECT_EQ(m_data.ReadRadioParam(copy, "Type", field, 0, 3), "");
   EXPECT_EQ(field, 1);
 }
+
+TEST_F(ParameterText, AWrittenItemAlwaysReadsBack) {
+  // Texts of the syntax's own characters in any order: whatever stands there, an item written
+  // into it reads back, and the reads stay within the text.
+  const char alphabet[] = "Type=;\" \r\n\"=;x0[s]";
+  unsigned seed = 1;
+  for (int round = 0; round < 5000; ++round) {
+    CString text;
+    seed = seed * 1103515245u + 12345u;
+    for (int n = static_cast<int>(seed >> 16) % 40; n > 0; --n) {
+      seed = seed * 1103515245u + 12345u;
+      text += alphabet[(seed >> 16) % (sizeof alphabet - 1)];
+    }
+    CString before(text);
+    int field = 0;
+    CString name;
+    m_data.ReadRadioParam(text, "Type", field, 0, 3);
+    m_data.ReadStringParam(text, "x", name);
+    m_data.WriteRadioParam(text, "Type", 2);
+    ASSERT_EQ(m_data.ReadRadioParam(text, "Type", field, 0, 3), "") << before.GetString() << " -> " << text.GetString();
+    ASSERT_EQ(field, 2);
+  }
+}
