@@ -22,6 +22,31 @@ std::unique_ptr<CMC_DriveNetwork> LoadNetwork(const HostOptions& options);
 bool LoadModule(const HostOptions& options, CElementModule& module);
 // Writes bytes to stdout unchanged ("\r\n" stays "\r\n").
 void WriteOut(const char* pszText);
+void WriteOut(const char* pch, std::size_t nLength);
+void WriteOut(const CString& text);
 void ReportError(const char* pszText);
 
+// What a command that runs an export needs: the network of the options and the module with
+// that export resolved.
+struct CElementSession {
+  std::unique_ptr<CMC_DriveNetwork> network;
+  CElementModule module;
+
+  // False after reporting why on stderr.
+  template <class PFN>
+  bool Open(const HostOptions& options, const char* pszExport, PFN& pfn) {
+    network = LoadNetwork(options);
+    if (!network || !LoadModule(options, module)) return false;
+    CString error;
+    if (module.Resolve(pszExport, pfn, error)) return true;
+    ReportError(error);
+    return false;
+  }
+  CMC_Setup* Setup() { return &network->GetMasterSetup(); }
+  CMC_Motion* Motion() { return &network->GetMasterMotion(); }
+};
+
 int RunInfoCommand(const HostOptions& options);
+int RunDefaultCommand(const HostOptions& options);
+int RunTranslateCommand(const HostOptions& options);
+int RunCompileCommand(const HostOptions& options);
