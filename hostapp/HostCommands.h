@@ -20,8 +20,12 @@ struct HostOptions {
 std::unique_ptr<CMC_DriveNetwork> LoadNetwork(const HostOptions& options);
 // Loads the module of the options, or reports why not on stderr.
 bool LoadModule(const HostOptions& options, CElementModule& module);
+// Both of the above, network first.
+bool LoadNetworkAndModule(const HostOptions& options, std::unique_ptr<CMC_DriveNetwork>& network, CElementModule& module);
 // Writes bytes to stdout unchanged ("\r\n" stays "\r\n").
 void WriteOut(const char* pszText);
 void ReportError(const char* pszText);
 
 int RunInfoCommand(const HostOptions& options);
+// Exit 0 with the new text on stdout when the user confirmed, 1 when the user cancelled.
+int RunEditCommand(const HostOptions& options);

@@ -27,3 +27,8 @@ bool LoadModule(const HostOptions& options, CElementModule& module) {
   ReportError(error);
   return false;
 }
+
+bool LoadNetworkAndModule(const HostOptions& options, std::unique_ptr<CMC_DriveNetwork>& network, CElementModule& module) {
+  network = LoadNetwork(options);
+  return network && LoadModule(options, module);
+}

@@ -17,6 +17,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", RunInfoCommand, "info [--network FILE] [--module DLL]"},
+    {"edit", RunEditCommand, "edit [--network FILE] [--module DLL] [TEXT]   (opens a window)"},
 };
 
 void PrintUsage(FILE* out) {

@@ -14,3 +14,4 @@ ELEMENT_EXPORT const char* GetName();
 ELEMENT_EXPORT const char* GetClassName();
 ELEMENT_EXPORT int GetOrderID();
 ELEMENT_EXPORT int IsEnabled(CMC_Setup* pSetup);
+ELEMENT_EXPORT int EditMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText);
