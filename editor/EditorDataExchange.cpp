@@ -41,13 +41,18 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
   const bool bMask = type == SendErrorMask;
   EnableChild(IDC_SEND_BITS, bMask);
   EnableChild(IDC_IGNORED_BITS, bMask);
-  EnableChild(IDC_ALL_TO_IGNORED, bMask && m_data.m_errorMask != 0);
-  EnableChild(IDC_ALL_TO_SEND, bMask && m_ignoredMask != 0);
-  EnableChild(IDC_SELECTED_TO_IGNORED, bMask && m_sendSelection != 0);
-  EnableChild(IDC_SELECTED_TO_SEND, bMask && m_ignoredSelection != 0);
+  EnableMoveButtons();
   const bool bCall = type == CallFunction;
   EnableChild(IDC_FUNCTION, bCall);
   SetChildText(IDC_FUNCTION, bCall ? static_cast<const char*>(m_data.m_functionName) : "");
   EnableChild(IDC_WAIT, bCall);
   SetChildCheck(IDC_WAIT, bCall && m_data.m_waitForCompletion != 0);
+}
+
+void CEditorDlg::EnableMoveButtons() {
+  const bool bMask = m_data.m_type == SendErrorMask;
+  EnableChild(IDC_ALL_TO_IGNORED, bMask && m_data.m_errorMask != 0);
+  EnableChild(IDC_ALL_TO_SEND, bMask && m_ignoredMask != 0);
+  EnableChild(IDC_SELECTED_TO_IGNORED, bMask && m_sendSelection != 0);
+  EnableChild(IDC_SELECTED_TO_SEND, bMask && m_ignoredSelection != 0);
 }

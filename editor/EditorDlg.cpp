@@ -26,6 +26,8 @@ BOOL CEditorDlg::OnInitDialog() {
     m_data.FillSlaveAxisIDsCombo(&slaves, nullptr, m_data.m_slave, 0);
   }
   RefreshSlaveControls();
+  // The load exchange above ran before the lists were filled; the buttons follow the lists.
+  EnableMoveButtons();
   return TRUE;
 }
 

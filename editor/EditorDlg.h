@@ -50,4 +50,6 @@ private:
   template <class TMove>
   void MoveBits(TMove move);
   void FillBothBitLists();
+  // Each move button is enabled while its list has bits to give.
+  void EnableMoveButtons();
 };
