@@ -1,6 +1,9 @@
+#include <vector>
+
 #include "../afxapp.h"
 #include "../afxdlgs.h"
 #include "../afxexcept.h"
+#include "ModalStack.h"
 
 namespace {
 // Temporary wrappers made while the dialog runs are released when its modal loop ends.
@@ -11,7 +14,27 @@ public:
   CTempMapsLock(const CTempMapsLock&) = delete;
   CTempMapsLock& operator=(const CTempMapsLock&) = delete;
 };
+
+thread_local std::vector<HWND>* t_pModalWindows = nullptr;
 }  // namespace
+
+HWND AfxGetInnermostModalWindow() {
+  return t_pModalWindows != nullptr && !t_pModalWindows->empty() ? t_pModalWindows->back() : nullptr;
+}
+
+void AfxPushModalWindow(HWND hWnd) {
+  if (t_pModalWindows == nullptr) t_pModalWindows = new std::vector<HWND>;
+  t_pModalWindows->push_back(hWnd);
+}
+
+void AfxPopModalWindow(HWND hWnd) {
+  if (t_pModalWindows == nullptr) return;
+  for (auto it = t_pModalWindows->begin(); it != t_pModalWindows->end(); ++it)
+    if (*it == hWnd) {
+      t_pModalWindows->erase(it);
+      break;
+    }
+}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
@@ -36,11 +59,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     pDialog = reinterpret_cast<CDialog*>(lParam);
     ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
     pDialog->Attach(hWnd);
+    AfxPushModalWindow(hWnd);
   } else {
     pDialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
   }
   if (pDialog == nullptr) return FALSE;
   if (message == WM_NCDESTROY) {
+    AfxPopModalWindow(hWnd);
     pDialog->Detach();
     ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
     return FALSE;

@@ -1,9 +1,14 @@
 #include "../afxapp.h"
 #include "../afxwnd.h"
+#include "ModalStack.h"
 
 namespace {
-// The box's owner: the thread's active window, so that the box is modal to the dialog.
-HWND MessageBoxOwner() { return ::GetActiveWindow(); }
+// The box's owner, so that the box is modal to the dialog: the thread's active window, else the
+// dialog running modally on it.
+HWND MessageBoxOwner() {
+  HWND hActive = ::GetActiveWindow();
+  return hActive != nullptr ? hActive : AfxGetInnermostModalWindow();
+}
 
 CString MessageBoxCaption() {
   if (LPCSTR pszAppName = AfxGetModuleState()->m_lpszCurrentAppName) return CString(pszAppName);
