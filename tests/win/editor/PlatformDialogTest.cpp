@@ -16,11 +16,13 @@ public:
 protected:
   void DoDataExchange(CDataExchange* pDX) override { DDX_Radio(pDX, IDC_INIT_SLAVES, m_choice); }
   void OnMove() { ++m_moves; }
+  void OnOutOfMemory() { AfxThrowMemoryException(); }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CRadioDialog, CDialog)
   ON_BN_CLICKED(IDC_ALL_TO_IGNORED, OnMove)
+  ON_BN_CLICKED(IDC_ALL_TO_SEND, OnOutOfMemory)
 END_MESSAGE_MAP()
 }  // namespace
 
@@ -71,4 +73,17 @@ TEST(PlatformDialog, TemporaryWrappersEndWithTheModalLoop) {
   });
   EXPECT_GE(during, 1u);
   EXPECT_EQ(AfxGetTempObjectCount(), 0u);
+}
+
+TEST(PlatformDialog, AFailingHandlerIsReportedAndTheDialogGoesOn) {
+  CRadioDialog dialog;
+  CDialogRobot robot;
+  INT_PTR result = robot.Run([&] { return dialog.DoModal(); }, [&](CDialogRobot& ui) {
+    ui.Click(IDC_ALL_TO_SEND);
+    ui.Click(IDC_ALL_TO_IGNORED);
+    ui.Click(IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(dialog.m_moves, 1);
+  EXPECT_EQ(robot.MessageBoxes(), (std::vector<std::string>{"Out of memory."}));
 }
