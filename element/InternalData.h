@@ -19,6 +19,16 @@ public:
   CInternalData(CMC_Setup& setup, CMC_Motion& motion);
   ~CInternalData() override;
 
+  // Reads the operation's items and validates them against the master and the slave; every
+  // invalid key adds one line to errors, in key order. 1 when errors ends up empty, else 0.
+  int ReadParameters(CString& text, CString& errors) override;
+  // Writes the items of the current operation into text, replacing or appending each.
+  void WriteParameters(CString& text) override;
+  // The text of a new element: InitSlaves with a wait timeout of 5 in the timeout's default unit.
+  CString BuildDefaultParameters();
+  // The operation's motion-program lines; relies on a successful ReadParameters.
+  CString GenerateCode();
+
   // Turns m_slave into the slave's setup and motion program; a slave without a setup is dropped.
   void ResolveSlave();
   // 1 when the resolved slave has the variable "MER_MASK", else 0.

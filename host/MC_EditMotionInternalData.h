@@ -8,6 +8,7 @@
 
 class CMC_Setup;
 class CMC_Motion;
+class CMC_Parameter;
 class CComboBox;
 
 // Chooses which slaves a slave list offers: nonzero for a slave setup to list.
@@ -35,6 +36,33 @@ public:
   void FillSlaveAxisIDsCombo(CComboBox* pCombo, MC_PFN_SLAVEFILTER pfnFilter, int nSelectSlave, int nOptions);
   // The slave index of the list's selection; -1 for "no slave" or no selection.
   int GetComboSelSlaveAxisID(CComboBox* pCombo);
+
+  // Parameter text: a sequence of items "Key=Value;", keys case-sensitive. Each read returns
+  // its error as one line ending in "\r\n" that names the key, or empty text on success; a read
+  // that fails leaves the field as it was.
+  CString ReadRadioParam(CString& text, const char* key, int& field, int min, int max);
+  // An absent or invalid item leaves the field as it was, without an error.
+  void ReadOptionalRadioParam(CString& text, const char* key, int& field, int min, int max);
+  CString ReadHexaParam(CString& text, const char* key, uint32_t& field, uint32_t min, uint32_t max);
+  CString ReadStringParam(CString& text, const char* key, CString& field);
+  // Reads the physical value of item GetDataParamName(key, p1, p2), "number[unit]", into field,
+  // which remembers the item name for WriteDataParam; present becomes 1 when the item is there,
+  // else 0 (an absent item is no error). A time must be finite and from 0 to 2^31 - 1
+  // control-loop periods of the field's drive.
+  CString ReadOptionalDataParam(CString& text, const char* key, const char* p1, const char* p2,
+                                CMC_Parameter& field, int& present);
+  void WriteRadioParam(CString& text, const char* key, int value);
+  void WriteHexaParam(CString& text, const char* key, uint32_t value);
+  void WriteStringParam(CString& text, const char* key, const CString& value);
+  // Writes the value under the item name it was read with; a value never read has none and
+  // writes nothing.
+  void WriteDataParam(CString& text, const CMC_Parameter& value);
+  // The item name of a physical value: the key, followed by "_" p1 and "_" p2 for each
+  // qualifier given (null or empty: none).
+  static CString GetDataParamName(const char* key, const char*, const char*);
+  // Every physical value of this kernel is a time, kept in seconds unless the text says
+  // otherwise; name and setup may be null.
+  CString GetDefaultUnit(const char* key, const char* name, CMC_Setup* setup);
 
   CMC_Setup& m_setup;
   CMC_Motion& m_motion;

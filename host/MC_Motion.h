@@ -22,6 +22,8 @@ public:
   CString GetFunctionName(int nIndex) const;
   // The number of the function of that name, negative when absent.
   int FindFunction(const char* pszName) const;
+  // Puts the physical-value item "name=value[unit];" into element parameter text.
+  void AddToElemParameters(CString& text, const char* pszName, const char* pszUnit, const char* pszValue);
 
   // Configuration, used by the kernel's drive networks. Axis data are borrowed.
   void AddFunction(const char* pszName);

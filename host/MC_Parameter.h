@@ -28,10 +28,13 @@ public:
   // Selects a unit, keeping the physical value (5 s becomes 5000 ms).
   BOOL ConvertToUnit(const char* pszUnit);
   double GetSeconds() const;
+  // The value in control-loop periods of the drive, unrounded.
+  double GetControlLoopPeriods() const;
 
   // The item name the value is kept under in parameter text.
   const CString& GetName() const { return m_name; }
   void SetName(const char* pszName) { m_name = pszName; }
+  void SetName(const CString& name) { m_name = name; }
 
   static int GetUnitCount();
   static const char* GetUnitName(int nUnit);

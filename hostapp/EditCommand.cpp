@@ -7,28 +7,23 @@ int RunEditCommand(const HostOptions& options) {
     ReportError("edit takes at most one parameter text");
     return kExitUsage;
   }
-  std::unique_ptr<CMC_DriveNetwork> network;
-  CElementModule module;
-  if (!LoadNetworkAndModule(options, network, module)) return kExitUsage;
-  CString error;
+  CElementSession session;
   PFN_EditMotionSequence pfnEdit;
-  if (!module.Resolve("EditMotionSequence", pfnEdit, error)) {
-    ReportError(error);
-    return kExitUsage;
-  }
+  if (!session.Open(options, "EditMotionSequence", pfnEdit)) return kExitUsage;
   CString text;
   if (options.args.empty()) {
     PFN_GetDefaultParameters pfnDefault;
-    if (!module.Resolve("GetDefaultParameters", pfnDefault, error)) {
+    CString error;
+    if (!session.module.Resolve("GetDefaultParameters", pfnDefault, error)) {
       ReportError(error);
       return kExitUsage;
     }
-    pfnDefault(&network->GetMasterSetup(), &network->GetMasterMotion(), &text);
+    pfnDefault(session.Setup(), session.Motion(), &text);
   } else {
     text = options.args[0];
   }
   // The export runs in the host's module state, where the module's resources are linked.
-  if (!pfnEdit(&network->GetMasterSetup(), &network->GetMasterMotion(), &text)) return kExitRefused;
+  if (!pfnEdit(session.Setup(), session.Motion(), &text)) return kExitRefused;
   WriteOut(text);
   return kExitOk;
 }

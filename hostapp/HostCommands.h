@@ -20,12 +20,35 @@ struct HostOptions {
 std::unique_ptr<CMC_DriveNetwork> LoadNetwork(const HostOptions& options);
 // Loads the module of the options, or reports why not on stderr.
 bool LoadModule(const HostOptions& options, CElementModule& module);
-// Both of the above, network first.
-bool LoadNetworkAndModule(const HostOptions& options, std::unique_ptr<CMC_DriveNetwork>& network, CElementModule& module);
 // Writes bytes to stdout unchanged ("\r\n" stays "\r\n").
 void WriteOut(const char* pszText);
+void WriteOut(const char* pch, std::size_t nLength);
+void WriteOut(const CString& text);
 void ReportError(const char* pszText);
 
+// What a command that runs an export needs: the network of the options and the module with
+// that export resolved.
+struct CElementSession {
+  std::unique_ptr<CMC_DriveNetwork> network;
+  CElementModule module;
+
+  // False after reporting why on stderr.
+  template <class PFN>
+  bool Open(const HostOptions& options, const char* pszExport, PFN& pfn) {
+    network = LoadNetwork(options);
+    if (!network || !LoadModule(options, module)) return false;
+    CString error;
+    if (module.Resolve(pszExport, pfn, error)) return true;
+    ReportError(error);
+    return false;
+  }
+  CMC_Setup* Setup() { return &network->GetMasterSetup(); }
+  CMC_Motion* Motion() { return &network->GetMasterMotion(); }
+};
+
 int RunInfoCommand(const HostOptions& options);
+int RunDefaultCommand(const HostOptions& options);
+int RunTranslateCommand(const HostOptions& options);
+int RunCompileCommand(const HostOptions& options);
 // Exit 0 with the new text on stdout when the user confirmed, 1 when the user cancelled.
 int RunEditCommand(const HostOptions& options);

@@ -7,6 +7,13 @@ void WriteOut(const char* pszText) {
   std::fflush(stdout);
 }
 
+void WriteOut(const char* pch, std::size_t nLength) {
+  std::fwrite(pch, 1, nLength, stdout);
+  std::fflush(stdout);
+}
+
+void WriteOut(const CString& text) { WriteOut(text.GetString(), static_cast<std::size_t>(text.GetLength())); }
+
 void ReportError(const char* pszText) {
   std::fprintf(stderr, "mchost: %s\n", pszText);
   std::fflush(stderr);
@@ -26,9 +33,4 @@ bool LoadModule(const HostOptions& options, CElementModule& module) {
   if (module.Load(path, error)) return true;
   ReportError(error);
   return false;
-}
-
-bool LoadNetworkAndModule(const HostOptions& options, std::unique_ptr<CMC_DriveNetwork>& network, CElementModule& module) {
-  network = LoadNetwork(options);
-  return network && LoadModule(options, module);
 }

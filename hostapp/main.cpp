@@ -17,6 +17,9 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", RunInfoCommand, "info [--network FILE] [--module DLL]"},
+    {"default", RunDefaultCommand, "default [--network FILE] [--module DLL]"},
+    {"translate", RunTranslateCommand, "translate [--network FILE] [--module DLL] TEXT"},
+    {"compile", RunCompileCommand, "compile [--network FILE] [--module DLL] PROGRAM"},
     {"edit", RunEditCommand, "edit [--network FILE] [--module DLL] [TEXT]   (opens a window)"},
 };
 

@@ -1,6 +1,7 @@
 #include "MC_Motion.h"
 
 #include "MC_AxisData.h"
+#include "ParameterTextWriter.h"
 
 CMC_Motion::CMC_Motion() = default;
 CMC_Motion::~CMC_Motion() = default;
@@ -30,4 +31,12 @@ void CMC_Motion::SetSlaveAxis(int nSlave, CMC_AxisData* pAxis) {
   if (nSlave < 0) return;
   if (m_slaveAxes.size() <= static_cast<std::size_t>(nSlave)) m_slaveAxes.resize(nSlave + 1, nullptr);
   m_slaveAxes[nSlave] = pAxis;
+}
+
+void CMC_Motion::AddToElemParameters(CString& text, const char* pszName, const char* pszUnit, const char* pszValue) {
+  CString value(pszValue);
+  value += '[';
+  value += pszUnit;
+  value += ']';
+  MC_SetParameterItem(text, pszName, value, value.GetLength());
 }

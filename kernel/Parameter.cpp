@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "MC_Setup.h"
+#include "SharedNames.h"
 
 namespace {
 const char* const kUnitNames[] = {"s", "ms", "IU"};
@@ -57,7 +58,7 @@ BOOL CMC_Parameter::ConvertToUnit(const char* pszUnit) {
   return TRUE;
 }
 
-CString CMC_Parameter::GetSelectedUnit() const { return CString(GetUnitName(m_unit)); }
+CString CMC_Parameter::GetSelectedUnit() const { return MC_SharedName(GetUnitName(m_unit)); }
 
 CString CMC_Parameter::PrintValue() const {
   // The fewest decimals that read back as the same double; exponent form only for values that
@@ -76,8 +77,10 @@ CString CMC_Parameter::PrintValue() const {
   return CString(buffer);
 }
 
+double CMC_Parameter::GetControlLoopPeriods() const { return GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs(); }
+
 CString CMC_Parameter::PrintValueForQEL() const {
-  double periods = GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs();
+  double periods = GetControlLoopPeriods();
   char buffer[400];  // room for the largest double written out in full
   std::snprintf(buffer, sizeof buffer, "%.0f", std::round(periods));
   return CString(buffer);

@@ -9,6 +9,11 @@ check() { # name, expected status, actual status, file, expected text (grep -F)
   if [ "$2" = "$3" ] && grep -qF -- "$5" "$4"; then pass=$((pass+1)); else
     fail=$((fail+1)); echo "FAIL: $1 (status $3, wanted $2; looked for: $5)"; cat "$4"; fi
 }
+same() { # name, expected status, actual status, expected bytes (printf format, no arguments)
+  printf "$4" >"$tmp/want"
+  if [ "$2" = "$3" ] && cmp -s "$tmp/want" "$tmp/out"; then pass=$((pass+1)); else
+    fail=$((fail+1)); echo "FAIL: $1 (status $3, wanted $2)"; od -c "$tmp/out" | head -20; fi
+}
 mchost() { "$run" "$exe" "$@" >"$tmp/out" 2>"$tmp/err"; echo $?; }
 
 s=$(mchost info); check "info names the element" 0 "$s" "$tmp/out" "Element:  Slave Management"
@@ -28,6 +33,34 @@ s=$(mchost info --module "$tmp/none.dll"); check "missing module" 2 "$s" "$tmp/e
 s=$(mchost info --module "$(dirname "$exe")/mckernel.dll"); check "module without the exports" 2 "$s" "$tmp/err" "has no export GetName"
 s=$(mchost frobnicate); check "unknown command" 2 "$s" "$tmp/err" "unknown command 'frobnicate'"
 s=$(mchost info --network); check "option without its file" 2 "$s" "$tmp/err" "--network needs a file name"
+
+# Parameter text and translation: stdout holds exactly the export's bytes.
+s=$(mchost default); same "default text" 0 "$s" 'Type=0;ATIME=5[s];'
+s=$(mchost default --network "$src/examples/default-network.json"); same "default on a network file" 0 "$s" 'Type=0;ATIME=5[s];'
+s=$(mchost default extra); check "default takes no argument" 2 "$s" "$tmp/err" "default takes no arguments"
+s=$(mchost translate 'Type=0;ATIME=250[ms];')
+same "translate InitSlaves" 0 "$s" '  TIMEOUT 250; // Set wait timeout to 250[ms]\r\n  INITSLAVES; //Initialize the slaves\r\n'
+s=$(mchost translate 'Type=2;Slave=0;Function="Home";Wait=1;')
+same "translate a call with a quoted name" 0 "$s" '  (A) { FUNCTION 0; } //Call function Home on slave A\r\n  WOF(A); //Wait for function completion\r\n'
+s=$(mchost translate 'Type=2;ATIME=x;Slave=5;Function="Nope";')
+same "translate gives every error line" 1 "$s" 'Parameter ATIME: "x" is not a number with its unit in square brackets.\r\nThe value of parameter Slave is invalid.\r\nThe value of parameter Function is invalid.\r\n'
+s=$(mchost translate); check "translate needs the text" 2 "$s" "$tmp/err" "translate takes one argument"
+s=$(mchost translate a b); check "translate takes one text" 2 "$s" "$tmp/err" "translate takes one argument"
+s=$(mchost translate --network "$tmp/none.json" 'Type=3;'); check "translate on a missing network" 2 "$s" "$tmp/err" "cannot open the network file"
+
+s=$(mchost compile "$src/examples/startup.prog"); check "compile a valid program" 0 "$s" "$tmp/out" "(B) { ABORT; } //Abort last function call on slave B"
+[ "$(grep -c "$(printf '\r')\$" "$tmp/out")" = 8 ] && pass=$((pass+1)) || { fail=$((fail+1)); echo "FAIL: compile keeps CR LF on all 8 lines"; }
+s=$(mchost compile "$src/examples/mistakes.prog"); check "compile names the line of each error" 1 "$s" "$tmp/out" "mistakes.prog:7: The value of parameter Function is invalid."
+check "compile lists every invalid element" 1 "$s" "$tmp/out" "mistakes.prog:11: Parameter Slave: ';' is missing after the value."
+grep -q "INITSLAVES" "$tmp/out" && { fail=$((fail+1)); echo "FAIL: a refused program prints no program line"; } || pass=$((pass+1))
+printf '# nothing but comments\n\n   \n' >"$tmp/empty.prog"
+s=$(mchost compile "$tmp/empty.prog"); same "an empty program compiles to nothing" 0 "$s" ''
+printf 'Type=3;Slave=0;\r\nType=3;Slave=1;' >"$tmp/crlf.prog"
+s=$(mchost compile "$tmp/crlf.prog")
+same "a program with CR LF lines and no last line end" 0 "$s" '  (A) { ABORT; } //Abort last function call on slave A\r\n  (B) { ABORT; } //Abort last function call on slave B\r\n'
+s=$(mchost compile "$tmp/none.prog"); check "compile a missing file" 2 "$s" "$tmp/err" "none.prog: cannot open the program file"
+awk 'BEGIN { for (i = 0; i < 100000; i++) print (i % 2 ? "Type=3;Slave=1;" : "Type=1;Slave=0;MER_MASK=0x3;") }' >"$tmp/large.prog"
+s=$(mchost compile "$tmp/large.prog"); [ "$s" = 0 ] && [ "$(wc -l <"$tmp/out")" = 100000 ] && pass=$((pass+1)) || { fail=$((fail+1)); echo "FAIL: a program of 100000 elements"; }
 
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

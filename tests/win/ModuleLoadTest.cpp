@@ -74,7 +74,8 @@ TEST(ModuleFile, ExportsOnlyTheElementFunctions) {
     EXPECT_TRUE(isKnown) << "unexpected export " << name;
   }
   ::FreeLibrary(h);
-  for (const char* name : {"GetName", "GetClassName", "GetOrderID", "IsEnabled"}) {
+  for (const char* name : {"GetName", "GetClassName", "GetOrderID", "IsEnabled", "GetDefaultParameters",
+                           "TranslateMotionSequence"}) {
     CString word;
     word.Format("%s ", name);
     EXPECT_NE(all.Find(word), -1) << name;

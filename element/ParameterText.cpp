@@ -1,0 +1,80 @@
+// The element's parameter text: its items, their validation against the master and the chosen
+// slave, and the default text.
+#include "ElementKeys.h"
+#include "InternalData.h"
+
+namespace {
+// The host's message "the value of parameter %s is invalid", with the key as its one argument.
+const UINT kInvalidValueMessage = 20048;
+
+CString InvalidValueLine(ElementKey key) {
+  CString line;
+  line.Format(kInvalidValueMessage, g_elementKeys[key]);
+  line += "\r\n";
+  return line;
+}
+}  // namespace
+
+int CInternalData::ReadParameters(CString& text, CString& errors) {
+  CString keyError;
+  errors.Empty();
+  errors += ReadRadioParam(text, g_elementKeys[kKeyType], m_type, InitSlaves, AbortFunction);
+  errors += ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, m_timeout, m_timeoutUsed);
+
+  bool slaveAccepted = false;
+  if (m_type != InitSlaves) {
+    int count = m_setup.GetMotionControllerSlaveCount();
+    keyError = ReadRadioParam(text, g_elementKeys[kKeySlave], m_slave, 0, count);
+    if (keyError.IsEmpty()) {
+      unsigned char axisID = 0;
+      if (!m_setup.MotionController_GetAxisIDOfSlave(static_cast<unsigned char>(m_slave), axisID) || axisID == 0)
+        keyError = InvalidValueLine(kKeySlave);
+      else
+        slaveAccepted = true;
+    }
+    errors += keyError;
+  }
+  ResolveSlave();
+  // Abort tests nothing of the slave after its axis ID; a slave dropped here would give a line
+  // that names no slave.
+  if (m_type == AbortFunction && slaveAccepted && m_slave < 0) errors += InvalidValueLine(kKeySlave);
+
+  if (m_type == SendErrorMask) {
+    keyError = ReadHexaParam(text, g_elementKeys[kKeyErrorMask], m_errorMask, 0, 0xFFFFFFFFu);
+    if (keyError.IsEmpty() && (!CanSendErrorMask() || (m_errorMask & ~m_slaveSetup->GetErrorRegMask()) != 0))
+      keyError = InvalidValueLine(kKeyErrorMask);
+    errors += keyError;
+  } else if (m_type == CallFunction) {
+    keyError = ReadStringParam(text, g_elementKeys[kKeyFunction], m_functionName);
+    if (keyError.IsEmpty() && (!CanCallFunction() || m_slaveMotion->FindFunction(m_functionName) < 0))
+      keyError = InvalidValueLine(kKeyFunction);
+    errors += keyError;
+    ReadOptionalRadioParam(text, g_elementKeys[kKeyWait], m_waitForCompletion, 0, 1);
+  }
+  return errors.IsEmpty() ? 1 : 0;
+}
+
+void CInternalData::WriteParameters(CString& text) {
+  WriteRadioParam(text, g_elementKeys[kKeyType], m_type);
+  if (m_type == InitSlaves) {
+    WriteDataParam(text, m_timeout);
+    return;
+  }
+  WriteRadioParam(text, g_elementKeys[kKeySlave], m_slave);
+  if (m_type == SendErrorMask) WriteHexaParam(text, g_elementKeys[kKeyErrorMask], m_errorMask);
+  if (m_type == CallFunction) {
+    WriteStringParam(text, g_elementKeys[kKeyFunction], m_functionName);
+    // Written in the plain form although it is read as optional.
+    WriteRadioParam(text, g_elementKeys[kKeyWait], m_waitForCompletion);
+  }
+}
+
+CString CInternalData::BuildDefaultParameters() {
+  CString text;
+  WriteRadioParam(text, g_elementKeys[kKeyType], InitSlaves);
+  // The name the later read of the timeout looks for: same key, same null qualifiers.
+  CString name = GetDataParamName(g_elementKeys[kKeyTimeout], nullptr, nullptr);
+  CString unit = GetDefaultUnit(g_elementKeys[kKeyTimeout], nullptr, nullptr);
+  m_motion.AddToElemParameters(text, name, unit, "5");
+  return text;
+}

@@ -1,0 +1,55 @@
+#include "ParameterTextWriter.h"
+
+#include <cstring>
+
+#include "ParameterTextReader.h"
+
+namespace {
+void AppendItem(CString& out, const char* pszKey, const char* pszValue, int nValueLength) {
+  out += pszKey;
+  out += '=';
+  out.Append(pszValue, nValueLength);
+  out += ';';
+}
+}  // namespace
+
+void MC_SetParameterItem(CString& text, const char* pszKey, const char* pszValue, int nValueLength) {
+  if (pszKey == nullptr) return;
+  if (pszValue == nullptr) nValueLength = 0;
+  CParameterTextReader reader(text, text.GetLength());
+  MC_PARAM_ITEM current, item, last;
+  int count = 0;
+  bool any = false;
+  while (reader.Next(current)) {
+    if (CParameterTextReader::KeyIs(current, pszKey) && count++ == 0) item = current;
+    last = current;
+    any = true;
+  }
+  if (count == 0) {
+    // Close a last item left open, or the new item would become part of its value.
+    if (any && !last.hasSemicolon) text += last.unterminated ? "\";" : ";";
+    AppendItem(text, pszKey, pszValue, nValueLength);
+    return;
+  }
+  const char* p = text;
+  CString out;
+  out.Preallocate(text.GetLength() + nValueLength + static_cast<int>(std::strlen(pszKey)) + 2);
+  out.Append(p, item.begin);
+  AppendItem(out, pszKey, pszValue, nValueLength);
+  int copied = item.end;
+  if (count > 1) {
+    reader.Rewind();
+    MC_PARAM_ITEM other;
+    while (reader.Next(other)) {
+      if (other.begin < copied || !CParameterTextReader::KeyIs(other, pszKey)) continue;
+      out.Append(p + copied, other.begin - copied);
+      copied = other.end;
+    }
+  }
+  out.Append(p + copied, text.GetLength() - copied);
+  text = static_cast<CString&&>(out);
+}
+
+void MC_SetParameterItem(CString& text, const char* pszKey, const char* pszValue) {
+  MC_SetParameterItem(text, pszKey, pszValue, pszValue != nullptr ? static_cast<int>(std::strlen(pszValue)) : 0);
+}

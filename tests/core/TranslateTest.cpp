@@ -1,0 +1,106 @@
+// Motion-program lines from parameter text, through the two working exports.
+#include <gtest/gtest.h>
+
+#include "Exports.h"
+#include "InternalData.h"
+#include "TestNetworks.h"
+
+namespace {
+class Translate : public ::testing::Test {
+protected:
+  void SetUp() override {
+    m_network = LoadTestNetwork(R"({ "master": { "setup": { "motionController": 1 }, "slaves": [
+      { "axisId": 1, "setup": { "errorMask": "0xFFFFFFFF", "variables": ["MER_MASK"] },
+        "motion": { "functions": ["Jog", "MoveAbs", "Stop", "Home"] } },
+      { "axisId": 2, "setup": { "errorMask": "0xF0F3", "variables": ["MER_MASK"] }, "motion": { "functions": ["F0"] } },
+      { "axisId": 3, "setup": {}, "motion": null },
+      { "axisId": 4, "setup": null } ] } })");
+  }
+  // The export's out for text; m_result is what it returned.
+  CString Run(const char* text) {
+    CString in(text), out("left over from before");
+    m_result = TranslateMotionSequence(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &out);
+    return out;
+  }
+  std::unique_ptr<CMC_DriveNetwork> m_network;
+  int m_result = -1;
+};
+}  // namespace
+
+TEST_F(Translate, InitSlavesGivesTimeoutThenInit) {
+  EXPECT_EQ(Run("Type=0;ATIME=5[s];"),
+            "  TIMEOUT 5000; // Set wait timeout to 5[s]\r\n  INITSLAVES; //Initialize the slaves\r\n");
+  EXPECT_EQ(m_result, 1);
+  m_network->GetMasterSetup().SetLoopPeriodMs(0.5);
+  EXPECT_EQ(Run("Type=0;ATIME=0.25[ms];"),
+            "  TIMEOUT 1; // Set wait timeout to 0.25[ms]\r\n  INITSLAVES; //Initialize the slaves\r\n");
+  EXPECT_EQ(Run("Type=0;ATIME=12[IU];"),
+            "  TIMEOUT 12; // Set wait timeout to 12[IU]\r\n  INITSLAVES; //Initialize the slaves\r\n");
+}
+
+TEST_F(Translate, GivesTheDocumentedLines) {
+  EXPECT_EQ(Run("Type=1;Slave=1;MER_MASK=0xA0;"), "  (B) { MER_MASK = 0xA0; } //Set send error mask on slave B\r\n");
+  EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Home\";Wait=1;"),
+            "  (A) { FUNCTION 3; } //Call function Home on slave A\r\n  WOF(A); //Wait for function completion\r\n");
+  EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Home\";Wait=0;"), "  (A) { FUNCTION 3; } //Call function Home on slave A\r\n");
+  EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Jog\";"), "  (A) { FUNCTION 0; } //Call function Jog on slave A\r\n");
+  EXPECT_EQ(Run("Type=3;Slave=2;"), "  (C) { ABORT; } //Abort last function call on slave C\r\n");
+  EXPECT_EQ(m_result, 1);
+}
+
+TEST_F(Translate, MasksPrintInUpperCaseHexWithoutLeadingZeros) {
+  EXPECT_EQ(Run("Type=1;Slave=0;MER_MASK=0x0;"), "  (A) { MER_MASK = 0x0; } //Set send error mask on slave A\r\n");
+  EXPECT_EQ(Run("Type=1;Slave=0;MER_MASK=0x00ff;"), "  (A) { MER_MASK = 0xFF; } //Set send error mask on slave A\r\n");
+  EXPECT_EQ(Run("Type=1;Slave=0;MER_MASK=0xFFFFFFFF;"),
+            "  (A) { MER_MASK = 0xFFFFFFFF; } //Set send error mask on slave A\r\n");
+}
+
+TEST_F(Translate, InvalidParametersGiveOnlyTheErrorLines) {
+  EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Nope\";Wait=1;"), "The value of parameter Function is invalid.\r\n");
+  EXPECT_EQ(m_result, 0);
+  EXPECT_EQ(Run("Type=3;Slave=3;"), "The value of parameter Slave is invalid.\r\n");  // dropped: no "(@)"
+  EXPECT_EQ(m_result, 0);
+  EXPECT_EQ(Run("Type=0;ATIME=1[s]"), "Parameter ATIME: ';' is missing after the value.\r\n");
+  EXPECT_EQ(m_result, 0);
+}
+
+TEST_F(Translate, OutOfRangeOperationGeneratesNothing) {
+  CInternalData data(m_network->GetMasterSetup(), m_network->GetMasterMotion());
+  for (int type : {-1, 4, 1000}) {
+    data.m_type = type;
+    EXPECT_EQ(data.GenerateCode(), "") << type;
+  }
+}
+
+TEST_F(Translate, DefaultTextIsInitSlavesWithFiveSeconds) {
+  CString out("a non-empty string to be replaced");
+  GetDefaultParameters(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &out);
+  EXPECT_EQ(out, "Type=0;ATIME=5[s];");
+  EXPECT_EQ(Run(out), "  TIMEOUT 5000; // Set wait timeout to 5[s]\r\n  INITSLAVES; //Initialize the slaves\r\n");
+  CMC_Setup plain;  // not a motion controller: the same text
+  CMC_Motion motion;
+  GetDefaultParameters(&plain, &motion, &out);
+  EXPECT_EQ(out, "Type=0;ATIME=5[s];");
+}
+
+TEST_F(Translate, NullPointersFromAFaultyHostDoNoHarm) {
+  CMC_Setup* setup = &m_network->GetMasterSetup();
+  CMC_Motion* motion = &m_network->GetMasterMotion();
+  CString text("Type=3;Slave=0;"), out("old");
+  EXPECT_EQ(TranslateMotionSequence(nullptr, motion, &text, &out), 0);
+  EXPECT_EQ(out, "");
+  out = "old";
+  EXPECT_EQ(TranslateMotionSequence(setup, nullptr, &text, &out), 0);
+  EXPECT_EQ(out, "");
+  out = "old";
+  EXPECT_EQ(TranslateMotionSequence(setup, motion, nullptr, &out), 0);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(TranslateMotionSequence(setup, motion, &text, nullptr), 0);
+  out = "old";
+  GetDefaultParameters(nullptr, motion, &out);
+  EXPECT_EQ(out, "");
+  out = "old";
+  GetDefaultParameters(setup, nullptr, &out);
+  EXPECT_EQ(out, "");
+  GetDefaultParameters(setup, motion, nullptr);
+}

@@ -1,0 +1,64 @@
+// The two working exports through the real module, called the way the host calls them.
+#include <gtest/gtest.h>
+
+#include "ElementExports.h"
+#include "ElementModule.h"
+#include "TestNetworks.h"
+
+namespace {
+class WorkingExports : public ::testing::Test {
+protected:
+  void SetUp() override {
+    CString error;
+    ASSERT_TRUE(m_module.Load(CElementModule::GetDefaultPath(), error)) << error.GetString();
+    ASSERT_TRUE(m_module.Resolve("GetDefaultParameters", m_default, error));
+    ASSERT_TRUE(m_module.Resolve("TranslateMotionSequence", m_translate, error));
+    m_network = LoadStandardNetwork();
+  }
+  int Translate(const char* text, CString& out) {
+    CString in(text);
+    return m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &out);
+  }
+  CElementModule m_module;
+  PFN_GetDefaultParameters m_default = nullptr;
+  PFN_TranslateMotionSequence m_translate = nullptr;
+  std::unique_ptr<CMC_DriveNetwork> m_network;
+};
+}  // namespace
+
+TEST_F(WorkingExports, DefaultReplacesWhatOutHeld) {
+  CString out("Type=3;Slave=0;");
+  m_default(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &out);
+  EXPECT_EQ(out, "Type=0;ATIME=5[s];");
+  CString program;
+  EXPECT_EQ(Translate(out, program), 1);
+  EXPECT_EQ(program, "  TIMEOUT 5000; // Set wait timeout to 5[s]\r\n  INITSLAVES; //Initialize the slaves\r\n");
+}
+
+TEST_F(WorkingExports, OutIsEmptiedForBothResults) {
+  CString out("old text");
+  EXPECT_EQ(Translate("Type=2;Slave=1;Function=\"F7\";Wait=1;", out), 1);
+  EXPECT_EQ(out, "  (B) { FUNCTION 7; } //Call function F7 on slave B\r\n  WOF(B); //Wait for function completion\r\n");
+  out = "old text";
+  EXPECT_EQ(Translate("Type=1;Slave=0;MER_MASK=0x100;", out), 0);
+  // Message 20048 comes from the kernel's resources, found through the host's resource chain.
+  EXPECT_EQ(out, "The value of parameter MER_MASK is invalid.\r\n");
+}
+
+TEST_F(WorkingExports, TheHostsReadErrorStandsAlone) {
+  CString out;
+  EXPECT_EQ(Translate("Type=2;ATIME=1[s];ATIME=1[s];Slave=3;Function=\"Sync", out), 0);
+  EXPECT_EQ(out, "Parameter ATIME is given more than once.\r\n"
+                 "Parameter Function: the text in double quotes has no closing quote.\r\n");
+}
+
+TEST_F(WorkingExports, NullPointersAreRefused) {
+  CString text("Type=3;Slave=0;"), out("old");
+  EXPECT_EQ(m_translate(nullptr, &m_network->GetMasterMotion(), &text, &out), 0);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &text, nullptr), 0);
+  out = "old";
+  m_default(&m_network->GetMasterSetup(), nullptr, &out);
+  EXPECT_EQ(out, "");
+  m_default(nullptr, nullptr, nullptr);
+}

@@ -1,0 +1,40 @@
+// The motion-program lines of each operation. Every line starts with two blanks and ends with
+// "\r\n"; the master addresses a slave by its letter, "A" for index 0.
+#include "ElementKeys.h"
+#include "InternalData.h"
+
+namespace {
+const char kTimeoutLine[] = "  TIMEOUT %s; // Set wait timeout to %s[%s]\r\n";
+const char kInitSlavesLine[] = "  INITSLAVES; //Initialize the slaves\r\n";
+const char kErrorMaskLine[] = "  (%c) { %s = 0x%lX; } //Set send error mask on slave %c\r\n";
+const char kCallLine[] = "  (%c) { FUNCTION %d; } //Call function %s on slave %c\r\n";
+const char kWaitLine[] = "  WOF(%c); //Wait for function completion\r\n";
+const char kAbortLine[] = "  (%c) { ABORT; } //Abort last function call on slave %c\r\n";
+// Room for two lines, so that the text is allocated once.
+const int kCodeCapacity = 160;
+}  // namespace
+
+CString CInternalData::GenerateCode() {
+  CString code;
+  if (m_type < InitSlaves || m_type > AbortFunction) return code;
+  code.Preallocate(kCodeCapacity);
+  int letter = 'A' + m_slave;
+  switch (m_type) {
+    case InitSlaves:
+      code.AppendFormat(kTimeoutLine, m_timeout.PrintValueForQEL().GetString(), m_timeout.PrintValue().GetString(),
+                        m_timeout.GetSelectedUnit().GetString());
+      code += kInitSlavesLine;
+      break;
+    case SendErrorMask:
+      // "%lX" takes a 32-bit value on this platform.
+      code.AppendFormat(kErrorMaskLine, letter, g_elementKeys[kKeyErrorMask], m_errorMask, letter);
+      break;
+    case CallFunction:
+      code.AppendFormat(kCallLine, letter, m_slaveMotion->FindFunction(m_functionName), m_functionName.GetString(), letter);
+      if (m_waitForCompletion != 0) code.AppendFormat(kWaitLine, letter);
+      break;
+    case AbortFunction: code.AppendFormat(kAbortLine, letter, letter); break;
+    default: break;
+  }
+  return code;
+}
