@@ -34,6 +34,9 @@ same "OK on the default text" 0 'Type=0;ATIME=5[s];'
 edit 1 'Type=0;ATIME=5[s];' choose 1507 ms click 1
 same "another unit keeps the time" 0 'Type=0;ATIME=5000[ms];'
 
+edit 1 'Type=3;Slave=0;' click 1000 type 1506 7 click 1
+same "a timeout given to an element that had none" 0 'Type=0;Slave=0;ATIME=7[s];'
+
 edit 1 'Type=0;ATIME=5[s];' choose 12002 1 click 1002 choose 1015 Jog click 1023 click 1
 same "call a function of slave A" 0 'Type=2;ATIME=5[s];Slave=0;Function="Jog";Wait=1;'
 
