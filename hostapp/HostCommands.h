@@ -50,3 +50,5 @@ int RunInfoCommand(const HostOptions& options);
 int RunDefaultCommand(const HostOptions& options);
 int RunTranslateCommand(const HostOptions& options);
 int RunCompileCommand(const HostOptions& options);
+// Exit 0 with the new text on stdout when the user confirmed, 1 when the user cancelled.
+int RunEditCommand(const HostOptions& options);

@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"default", RunDefaultCommand, "default [--network FILE] [--module DLL]"},
     {"translate", RunTranslateCommand, "translate [--network FILE] [--module DLL] TEXT"},
     {"compile", RunCompileCommand, "compile [--network FILE] [--module DLL] PROGRAM"},
+    {"edit", RunEditCommand, "edit [--network FILE] [--module DLL] [TEXT]   (opens a window)"},
 };
 
 void PrintUsage(FILE* out) {

@@ -3,6 +3,8 @@
 
 #define IDS_MC_SLAVE_REQUIRED 20037
 #define IDS_MC_INVALID_VALUE 20048
+#define IDS_MC_NUMBER_REQUIRED 20050
 
 #define IDS_MC_SLAVE_REQUIRED_TEXT "Please choose a slave for this operation."
 #define IDS_MC_INVALID_VALUE_TEXT "The value of parameter %s is invalid."
+#define IDS_MC_NUMBER_REQUIRED_TEXT "Please enter a number of zero or more."

@@ -21,3 +21,4 @@ ELEMENT_EXPORT int IsEnabled(CMC_Setup* pSetup);
 // A null pointer from a faulty host gives empty out (and 0) rather than a crash.
 ELEMENT_EXPORT void GetDefaultParameters(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pOut);
 ELEMENT_EXPORT int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut);
+ELEMENT_EXPORT int EditMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText);

@@ -10,3 +10,8 @@ void AfxThrowMemoryException() {
   static CMemoryException s_memoryException;
   throw static_cast<CMemoryException*>(&s_memoryException);
 }
+
+void AfxThrowUserException() {
+  static CUserException s_userException;
+  throw static_cast<CUserException*>(&s_userException);
+}

@@ -17,6 +17,8 @@ public:
   LPSTR m_lpCmdLine = nullptr;
   int m_nCmdShow = 0;
   AFX_MODULE_STATE* m_pModuleState;
+  // Help context of the message box on screen, for the host's F1 help; 0 when none is up.
+  DWORD m_dwPromptContext = 0;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -18,4 +18,12 @@ public:
   void Delete() override {}
 };
 
+// A failure the user was already told about (a refused dialog exchange); it carries nothing.
+class AFX_API CUserException : public CException {
+public:
+  bool IsAutoDelete() const override { return false; }
+  void Delete() override {}
+};
+
 [[noreturn]] AFX_API void AfxThrowMemoryException();
+[[noreturn]] AFX_API void AfxThrowUserException();

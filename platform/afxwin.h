@@ -5,6 +5,9 @@
 
 #include "afx.h"
 #include "afxapp.h"
+#include "afxdd_.h"
+#include "afxdlgs.h"
 #include "afxdll.h"
 #include "afxmsgmap.h"
 #include "afxstate.h"
+#include "afxwnd.h"

@@ -10,6 +10,10 @@
 #define IDC_TIMEOUT 1506
 #define IDC_TIMEOUT_UNIT 1507
 #define IDC_FUNCTION 1015
+// The Windows headers use this name for the hourglass cursor, which the module never loads.
+#ifdef IDC_WAIT
+#undef IDC_WAIT
+#endif
 #define IDC_WAIT 1023
 #define IDC_SEND_BITS 4009
 #define IDC_ALL_TO_IGNORED 4010
@@ -18,6 +22,9 @@
 #define IDC_SELECTED_TO_SEND 4013
 #define IDC_IGNORED_BITS 4014
 #define IDC_SLAVE 12002
+
+// The module's own message: OK with no operation chosen.
+#define IDS_OPERATION_REQUIRED 40001
 
 #ifndef ID_DEFAULT_HELP
 #define ID_DEFAULT_HELP 0xE147

@@ -2,4 +2,5 @@
 #include "Exports.h"
 #include "TranslateUnderTest.h"
 
-PFN_TRANSLATE_UNDER_TEST GetTranslateUnderTest() { return &TranslateMotionSequence; }
+CTranslateUnderTest::CTranslateUnderTest() : m_pfn(&TranslateMotionSequence) {}
+CTranslateUnderTest::~CTranslateUnderTest() = default;

@@ -27,7 +27,7 @@ class HostFaults : public ::testing::Test {
 protected:
   void SetUp() override {
     m_network = LoadStandardNetwork();
-    m_translate = GetTranslateUnderTest();
+    m_translate = m_export.Get();
     ASSERT_NE(m_translate, nullptr);
     g_findCalls = 0;
   }
@@ -37,6 +37,7 @@ protected:
     m_result = m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &out);
     return out;
   }
+  CTranslateUnderTest m_export;
   std::unique_ptr<CMC_DriveNetwork> m_network;
   PFN_TRANSLATE_UNDER_TEST m_translate = nullptr;
   int m_result = -1;

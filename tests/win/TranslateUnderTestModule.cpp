@@ -5,16 +5,13 @@
 #include "ElementModule.h"
 #include "TranslateUnderTest.h"
 
-PFN_TRANSLATE_UNDER_TEST GetTranslateUnderTest() {
-  // Loaded once and kept for the life of the test process.
-  static CElementModule* s_pModule = nullptr;
-  static PFN_TranslateMotionSequence s_pfn = nullptr;
-  if (s_pModule == nullptr) {
-    s_pModule = new CElementModule;
-    CString error;
-    if (!s_pModule->Load(CElementModule::GetDefaultPath(), error) ||
-        !s_pModule->Resolve("TranslateMotionSequence", s_pfn, error))
-      ADD_FAILURE() << error.GetString();
-  }
-  return s_pfn;
+CTranslateUnderTest::CTranslateUnderTest() : m_pModule(new CElementModule) {
+  CString error;
+  PFN_TranslateMotionSequence pfn = nullptr;
+  if (m_pModule->Load(CElementModule::GetDefaultPath(), error) && m_pModule->Resolve("TranslateMotionSequence", pfn, error))
+    m_pfn = pfn;
+  else
+    ADD_FAILURE() << error.GetString();
 }
+
+CTranslateUnderTest::~CTranslateUnderTest() { delete m_pModule; }

@@ -1,0 +1,58 @@
+// The exchange between the element data and the controls. The operation and the timeout are
+// read on every save; the other values only while their controls are enabled, so that the
+// values of an operation not chosen survive until the dialog ends.
+#include "EditorDlg.h"
+
+#include "resource.h"
+
+namespace {
+// The host's message for an operation that needs a slave and has none.
+const UINT kIdsSlaveRequired = 20037;
+
+bool NeedsSlave(int type) { return type == SendErrorMask || type == CallFunction || type == AbortFunction; }
+}  // namespace
+
+void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Radio(pDX, IDC_INIT_SLAVES, m_data.m_type);
+  const int type = m_data.m_type;
+  if (pDX->m_bSaveAndValidate) {
+    if (m_checkInput && NeedsSlave(type) && m_data.m_slave < 0) {
+      pDX->PrepareCtrl(IDC_SLAVE);
+      AfxMessageBox(kIdsSlaveRequired, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+      pDX->Fail();
+    }
+    // Confirming with no operation would store a text that no translation accepts, in place of
+    // the element's valid one.
+    if (m_checkInput && type == NoOperation) {
+      pDX->PrepareCtrl(IDC_INIT_SLAVES);
+      AfxMessageBox(IDS_OPERATION_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+      pDX->Fail();
+    }
+    UpdateParameter(pDX, m_data.m_timeout, IDC_TIMEOUT);
+    if (IsChildEnabled(IDC_SEND_BITS)) {
+      ReadBitListMasks(IDC_SEND_BITS, m_data.m_errorMask, m_sendSelection);
+      ReadBitListMasks(IDC_IGNORED_BITS, m_ignoredMask, m_ignoredSelection);
+    }
+    if (IsChildEnabled(IDC_FUNCTION)) m_data.m_functionName = GetChildText(IDC_FUNCTION);
+    if (IsChildEnabled(IDC_WAIT)) m_data.m_waitForCompletion = GetChildCheck(IDC_WAIT);
+    return;
+  }
+  ShowParameter(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT, type == InitSlaves, MC_SHOWPARAM_FILL_UNITS);
+  const bool bMask = type == SendErrorMask;
+  EnableChild(IDC_SEND_BITS, bMask);
+  EnableChild(IDC_IGNORED_BITS, bMask);
+  EnableMoveButtons();
+  const bool bCall = type == CallFunction;
+  EnableChild(IDC_FUNCTION, bCall);
+  SetChildText(IDC_FUNCTION, bCall ? static_cast<const char*>(m_data.m_functionName) : "");
+  EnableChild(IDC_WAIT, bCall);
+  SetChildCheck(IDC_WAIT, bCall && m_data.m_waitForCompletion != 0);
+}
+
+void CEditorDlg::EnableMoveButtons() {
+  const bool bMask = m_data.m_type == SendErrorMask;
+  EnableChild(IDC_ALL_TO_IGNORED, bMask && m_data.m_errorMask != 0);
+  EnableChild(IDC_ALL_TO_SEND, bMask && m_ignoredMask != 0);
+  EnableChild(IDC_SELECTED_TO_IGNORED, bMask && m_sendSelection != 0);
+  EnableChild(IDC_SELECTED_TO_SEND, bMask && m_ignoredSelection != 0);
+}

@@ -1,0 +1,47 @@
+#include "EditorDlg.h"
+
+#include "resource.h"
+
+CEditorDlg::CEditorDlg(CMC_Setup& setup, CMC_Motion& motion, CString& text, CWnd* pParent)
+    : CMC_EditMotionDlg(setup, motion, text, IDD_SLAVE_MANAGEMENT, pParent), m_data(setup, motion) {
+  // Whatever the text yields opens, invalid values included; the user corrects them here.
+  CString errors;
+  m_data.ReadParameters(text, errors);
+  m_ignoredSelection = 0;
+  m_sendSelection = 0;
+  m_ignoredMask = 0;
+}
+
+CEditorDlg::~CEditorDlg() = default;
+
+BOOL CEditorDlg::OnInitDialog() {
+  // Operation 3 is kept even when its slave cannot call functions: the slave is still valid for
+  // it in parameter text.
+  if ((m_data.m_type == SendErrorMask && !m_data.CanSendErrorMask()) ||
+      (m_data.m_type == CallFunction && !m_data.CanCallFunction()))
+    m_data.m_type = NoOperation;
+  CMC_EditMotionDlg::OnInitDialog();
+  if (CWnd* pSlaves = GetDlgItem(IDC_SLAVE)) {
+    CBorrowedWnd<CComboBox> slaves(pSlaves);
+    m_data.FillSlaveAxisIDsCombo(&slaves, nullptr, m_data.m_slave, 0);
+  }
+  RefreshSlaveControls();
+  // The load exchange above ran before the lists were filled; the buttons follow the lists.
+  EnableMoveButtons();
+  return TRUE;
+}
+
+CMC_EditMotionInternalData* CEditorDlg::GetInternalData() { return &m_data; }
+
+void CEditorDlg::OnSelEndOkTimeoutUnit() { ChangeParameterUnit(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT); }
+
+BEGIN_MESSAGE_MAP(CEditorDlg, CMC_EditMotionDlg)
+  ON_CBN_SELENDOK(IDC_SLAVE, OnSelEndOkSlave)
+  ON_CBN_SELENDOK(IDC_TIMEOUT_UNIT, OnSelEndOkTimeoutUnit)
+  ON_LBN_SELCHANGE(IDC_IGNORED_BITS, OnSelChangeBitList)
+  ON_LBN_SELCHANGE(IDC_SEND_BITS, OnSelChangeBitList)
+  ON_BN_CLICKED(IDC_ALL_TO_SEND, OnAllToSend)
+  ON_BN_CLICKED(IDC_SELECTED_TO_SEND, OnSelectedToSend)
+  ON_BN_CLICKED(IDC_ALL_TO_IGNORED, OnAllToIgnored)
+  ON_BN_CLICKED(IDC_SELECTED_TO_IGNORED, OnSelectedToIgnored)
+END_MESSAGE_MAP()

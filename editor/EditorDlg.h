@@ -1,0 +1,55 @@
+// The modal editor of one "Slave Management" element: the operation, the wait timeout, the slave,
+// the error mask split over two bit lists, the function to call and whether to wait for it.
+#pragma once
+
+#include <cstdint>
+
+#include "InternalData.h"
+#include "MC_EditMotionDlg.h"
+#include "MC_Kernel.h"
+
+class CEditorDlg : public CMC_EditMotionDlg {
+public:
+  // Reads the parameter text into the element data; invalid values open as far as they read.
+  CEditorDlg(CMC_Setup& setup, CMC_Motion& motion, CString& text, CWnd* pParent);
+  ~CEditorDlg() override;
+
+  BOOL OnInitDialog() override;
+  CMC_EditMotionInternalData* GetInternalData() override;
+
+  CInternalData m_data;
+  // The don't-send list and the two selections; they never reach the parameter text.
+  uint32_t m_ignoredMask;
+  uint32_t m_sendSelection;
+  uint32_t m_ignoredSelection;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+
+  // Bit lists: one item per bit, in ascending bit order, its item data the bit's mask value.
+  void FillBitList(int nListID, uint32_t bits, uint32_t selected, MC_PFN_ERRORREGDESC pfnDescription);
+  void ReadBitListMasks(int nListID, uint32_t& bits, uint32_t& selected);
+
+  // Re-derives everything that depends on the slave: the operations it allows, the bit lists,
+  // the function list.
+  void RefreshSlaveControls();
+  void FillFunctionCombo();
+
+  void OnSelEndOkSlave();
+  void OnSelEndOkTimeoutUnit();
+  void OnSelChangeBitList();
+  void OnAllToSend();
+  void OnSelectedToSend();
+  void OnAllToIgnored();
+  void OnSelectedToIgnored();
+
+  DECLARE_MESSAGE_MAP()
+
+private:
+  // The frame of the four move handlers: the masks change between a save and a load exchange.
+  template <class TMove>
+  void MoveBits(TMove move);
+  void FillBothBitLists();
+  // Each move button is enabled while its list has bits to give.
+  void EnableMoveButtons();
+};

@@ -1,0 +1,59 @@
+// The slave decides what the editor offers: the operations it allows, its error-register bits
+// and the functions of its motion program.
+#include "EditorDlg.h"
+
+#include "resource.h"
+
+namespace {
+// The function list offers no more names than this, in the program's own order.
+const int kMaxListedFunctions = 10;
+}  // namespace
+
+void CEditorDlg::OnSelEndOkSlave() {
+  // Taken first so that a function name typed in the meantime survives the refill; a refusal
+  // does not stop the change of slave.
+  UpdateData(TRUE);
+  CWnd* pSlaves = GetDlgItem(IDC_SLAVE);
+  if (pSlaves == nullptr) return;
+  CBorrowedWnd<CComboBox> slaves(pSlaves);
+  const int nSlave = m_data.GetComboSelSlaveAxisID(&slaves);
+  if (nSlave == m_data.m_slave) return;
+  m_data.m_slave = nSlave;
+  m_data.ResolveSlave();
+  // Initialising the slaves needs nothing of the chosen slave.
+  if ((m_data.m_type == SendErrorMask && !m_data.CanSendErrorMask()) ||
+      (m_data.m_type == CallFunction && !m_data.CanCallFunction()) ||
+      (m_data.m_type == AbortFunction && !m_data.CanCallFunction()))
+    m_data.m_type = NoOperation;
+  RefreshSlaveControls();
+  UpdateData(FALSE);
+}
+
+void CEditorDlg::RefreshSlaveControls() {
+  const int bSendErrorMask = m_data.CanSendErrorMask();
+  EnableChild(IDC_SEND_ERROR_MASK, bSendErrorMask);
+  EnableChild(IDC_CALL_FUNCTION, m_data.CanCallFunction());
+  EnableChild(IDC_ABORT_FUNCTION, m_data.CanCallFunction());
+  const uint32_t fullMask = bSendErrorMask ? m_data.m_slaveSetup->GetErrorRegMask() : 0;
+  m_data.m_errorMask &= fullMask;
+  m_sendSelection &= fullMask;
+  m_ignoredSelection &= fullMask;
+  m_ignoredMask = fullMask & ~m_data.m_errorMask;
+  FillBothBitLists();
+  FillFunctionCombo();
+}
+
+void CEditorDlg::FillFunctionCombo() {
+  CWnd* pCombo = GetDlgItem(IDC_FUNCTION);
+  if (pCombo == nullptr) return;
+  HWND hCombo = pCombo->m_hWnd;
+  ::SendMessageA(hCombo, CB_RESETCONTENT, 0, 0);
+  if (m_data.m_slaveMotion == nullptr || m_data.m_slaveSetup->IsMotionController()) return;
+  int nCount = m_data.m_slaveMotion->GetFunctionsCount();
+  if (nCount > kMaxListedFunctions) nCount = kMaxListedFunctions;
+  for (int i = 0; i < nCount; ++i) {
+    CString name = m_data.m_slaveMotion->GetFunctionName(i);
+    ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<const char*>(name)));
+  }
+  pCombo->SetWindowText(m_data.m_type == CallFunction ? static_cast<const char*>(m_data.m_functionName) : "");
+}

@@ -1,0 +1,102 @@
+#include "MC_EditMotionDlg.h"
+
+#include "MC_EditMotionInternalData.h"
+
+namespace {
+bool IsRadioButton(HWND hWnd) { return (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0; }
+
+bool IsCheckBox(HWND hWnd) {
+  LONG type = ::GetWindowLongA(hWnd, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
+}
+
+bool StartsGroup(HWND hWnd) { return (::GetWindowLongA(hWnd, GWL_STYLE) & WS_GROUP) != 0; }
+
+// The system's auto radio buttons uncheck only the enabled members of their group, which would
+// leave a disabled choice checked beside the new one; a click makes the choice exclusive.
+void UncheckOtherRadios(HWND hClicked) {
+  HWND hFirst = hClicked;
+  while (!StartsGroup(hFirst)) {
+    HWND hPrev = ::GetWindow(hFirst, GW_HWNDPREV);
+    if (hPrev == nullptr) break;
+    hFirst = hPrev;
+  }
+  HWND h = hFirst;
+  do {
+    if (h != hClicked && IsRadioButton(h)) ::SendMessageA(h, BM_SETCHECK, BST_UNCHECKED, 0);
+    h = ::GetWindow(h, GW_HWNDNEXT);
+  } while (h != nullptr && !StartsGroup(h));
+}
+
+// Resets the flag however the exchange ends.
+class CCheckInputScope {
+public:
+  explicit CCheckInputScope(int& flag) : m_flag(flag) { m_flag = 1; }
+  ~CCheckInputScope() { m_flag = 0; }
+  CCheckInputScope(const CCheckInputScope&) = delete;
+  CCheckInputScope& operator=(const CCheckInputScope&) = delete;
+
+private:
+  int& m_flag;
+};
+}  // namespace
+
+CMC_EditMotionDlg::CMC_EditMotionDlg(CMC_Setup& setup, CMC_Motion& motion, CString& text, UINT nIDTemplate, CWnd* pParent)
+    : CDialog(nIDTemplate, pParent), m_setup(setup), m_motion(motion), m_text(text) {}
+
+CMC_EditMotionDlg::~CMC_EditMotionDlg() = default;
+
+CMC_EditMotionInternalData* CMC_EditMotionDlg::GetInternalData() { return nullptr; }
+
+void CMC_EditMotionDlg::OnOK() {
+  BOOL bValid;
+  {
+    CCheckInputScope checking(m_checkInput);
+    bValid = UpdateData(TRUE);
+  }
+  if (!bValid) return;
+  if (CMC_EditMotionInternalData* pData = GetInternalData()) pData->WriteParameters(m_text);
+  EndDialog(IDOK);
+}
+
+BOOL CMC_EditMotionDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (CDialog::OnCommand(wParam, lParam)) return TRUE;
+  HWND hControl = reinterpret_cast<HWND>(lParam);
+  if (HIWORD(wParam) != BN_CLICKED || hControl == nullptr || ::GetParent(hControl) != m_hWnd) return FALSE;
+  bool bRadio = IsRadioButton(hControl);
+  if (!bRadio && !IsCheckBox(hControl)) return FALSE;
+  if (bRadio && ::SendMessageA(hControl, BM_GETCHECK, 0, 0) == BST_CHECKED) UncheckOtherRadios(hControl);
+  if (UpdateData(TRUE)) UpdateData(FALSE);
+  return TRUE;
+}
+
+void CMC_EditMotionDlg::EnableChild(int nID, BOOL bEnable) {
+  if (CWnd* pWnd = GetDlgItem(nID)) pWnd->EnableWindow(bEnable);
+}
+
+BOOL CMC_EditMotionDlg::IsChildEnabled(int nID) const {
+  CWnd* pWnd = GetDlgItem(nID);
+  return pWnd != nullptr && pWnd->IsWindowEnabled();
+}
+
+CString CMC_EditMotionDlg::GetChildText(int nID) const {
+  CString text;
+  if (CWnd* pWnd = GetDlgItem(nID)) pWnd->GetWindowText(text);
+  return text;
+}
+
+void CMC_EditMotionDlg::SetChildText(int nID, LPCSTR lpszText) {
+  if (CWnd* pWnd = GetDlgItem(nID)) pWnd->SetWindowText(lpszText);
+}
+
+BOOL CMC_EditMotionDlg::GetChildCheck(int nID) const {
+  CWnd* pWnd = GetDlgItem(nID);
+  return pWnd != nullptr && pWnd->SendMessage(BM_GETCHECK) == BST_CHECKED;
+}
+
+void CMC_EditMotionDlg::SetChildCheck(int nID, BOOL bCheck) {
+  if (CWnd* pWnd = GetDlgItem(nID)) pWnd->SendMessage(BM_SETCHECK, bCheck ? BST_CHECKED : BST_UNCHECKED);
+}
+
+BEGIN_MESSAGE_MAP(CMC_EditMotionDlg, CDialog)
+END_MESSAGE_MAP()

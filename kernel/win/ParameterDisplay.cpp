@@ -1,0 +1,73 @@
+// Physical values in an edit with a unit list.
+#include <cmath>
+#include <cstdlib>
+
+#include "KernelStrings.h"
+#include "MC_EditMotionDlg.h"
+#include "MC_Parameter.h"
+
+namespace {
+// A number of zero or more, blanks around it allowed; nothing else.
+bool ParseTime(const CString& text, double& value) {
+  CString trimmed(text);
+  trimmed.Trim();
+  if (trimmed.IsEmpty()) return false;
+  char* pEnd = nullptr;
+  double parsed = std::strtod(trimmed, &pEnd);
+  if (pEnd == nullptr || *pEnd != '\0' || !std::isfinite(parsed) || parsed < 0.0) return false;
+  value = parsed == 0.0 ? 0.0 : parsed;  // no "-0"
+  return true;
+}
+
+CString SelectedUnit(CComboBox& units) {
+  CString unit;
+  int nSel = units.GetCurSel();
+  if (nSel >= 0) units.GetLBText(nSel, unit);
+  return unit;
+}
+
+}  // namespace
+
+void CMC_EditMotionDlg::ShowParameter(CMC_Parameter& parameter, int nEditID, int nUnitID, BOOL bEnable, int nOptions) {
+  SetChildText(nEditID, parameter.PrintValue());
+  CBorrowedWnd<CComboBox> units(GetDlgItem(nUnitID));
+  if (units.m_hWnd != nullptr) {
+    if (nOptions & MC_SHOWPARAM_FILL_UNITS) {
+      units.ResetContent();
+      for (int i = 0; i < CMC_Parameter::GetUnitCount(); ++i) units.AddString(CMC_Parameter::GetUnitName(i));
+    }
+    CString selected = parameter.GetSelectedUnit();
+    int nSel = -1;
+    for (int i = 0, n = units.GetCount(); i < n && nSel < 0; ++i) {
+      CString unit;
+      units.GetLBText(i, unit);
+      if (unit == selected) nSel = i;
+    }
+    units.SetCurSel(nSel);
+  }
+  EnableChild(nEditID, bEnable);
+  EnableChild(nUnitID, bEnable);
+}
+
+void CMC_EditMotionDlg::UpdateParameter(CDataExchange* pDX, CMC_Parameter& parameter, int nEditID) {
+  if (!pDX->m_bSaveAndValidate || GetDlgItem(nEditID) == nullptr) return;
+  pDX->PrepareEditCtrl(nEditID);
+  double value = 0.0;
+  if (!ParseTime(GetChildText(nEditID), value)) {
+    AfxMessageBox(IDS_MC_NUMBER_REQUIRED, MB_ICONEXCLAMATION);
+    pDX->Fail();
+  }
+  parameter.SetValue(value);
+}
+
+void CMC_EditMotionDlg::ChangeParameterUnit(CMC_Parameter& parameter, int nEditID, int nUnitID) {
+  CBorrowedWnd<CComboBox> units(GetDlgItem(nUnitID));
+  if (units.m_hWnd == nullptr) return;
+  CString unit = SelectedUnit(units);
+  if (CMC_Parameter::FindUnit(unit) < 0) return;
+  // What the edit shows is what the user means, typed or not yet taken.
+  double value = 0.0;
+  if (ParseTime(GetChildText(nEditID), value)) parameter.SetValue(value);
+  parameter.ConvertToUnit(unit);
+  SetChildText(nEditID, parameter.PrintValue());
+}

@@ -1,0 +1,34 @@
+// Modal dialogs from templates found through the current module state's resource chain.
+#pragma once
+
+#include "afxdd_.h"
+#include "afxstate.h"
+#include "afxwnd.h"
+
+class AFX_API CDialog : public CWnd {
+public:
+  explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+  ~CDialog() override;
+
+  // Runs the dialog; the result given to EndDialog, or -1 when it could not be created.
+  virtual INT_PTR DoModal();
+  // Applies the template's initialisation data, then loads the controls from the data.
+  virtual BOOL OnInitDialog();
+  void EndDialog(int nResult);
+
+  UINT m_nIDTemplate;
+  CWnd* m_pParentWnd;
+
+protected:
+  virtual void OnOK();
+  virtual void OnCancel();
+  // Own map, then the application's (so that Help reaches the host).
+  BOOL OnCmdMsg(UINT nID, int nCode) override;
+  BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
+
+  DECLARE_MESSAGE_MAP()
+
+private:
+  static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+};

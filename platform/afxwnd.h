@@ -1,0 +1,72 @@
+// Windows wrapped as command targets. A CWnd either owns its handle's place in the thread's
+// permanent map (attached) or is a temporary wrapper that lives until the temporary maps are
+// released; GetDlgItem and FromHandle hand out such temporaries.
+#pragma once
+
+#include "afxmsgmap.h"
+#include "afxstr.h"
+
+class CDataExchange;
+
+class AFX_API CWnd : public CCmdTarget {
+public:
+  CWnd();
+  ~CWnd() override;
+
+  HWND m_hWnd = nullptr;
+
+  // The attached object of hWnd, else a temporary wrapper; null for a null handle.
+  static CWnd* FromHandle(HWND hWnd);
+  static CWnd* FromHandlePermanent(HWND hWnd);
+  BOOL Attach(HWND hWnd);
+  HWND Detach();
+
+  CWnd* GetDlgItem(int nID) const;
+  void GetDlgItem(int nID, HWND* phWnd) const;
+  int GetDlgCtrlID() const;
+  void SetWindowText(LPCSTR lpszString);
+  void GetWindowText(CString& rString) const;
+  BOOL EnableWindow(BOOL bEnable = TRUE);
+  BOOL IsWindowEnabled() const;
+  CWnd* SetFocus();
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+  // Runs the exchange in one direction; FALSE when the save direction refused a value.
+  BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+protected:
+  virtual void DoDataExchange(CDataExchange* pDX);
+  // WM_COMMAND: routes the command through the message maps; TRUE when something handled it.
+  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+
+  DECLARE_MESSAGE_MAP()
+};
+
+class AFX_API CComboBox : public CWnd {
+public:
+  int GetCount() const;
+  int GetCurSel() const;
+  int SetCurSel(int nSelect);
+  int AddString(LPCSTR lpszString);
+  void ResetContent();
+  DWORD_PTR GetItemData(int nIndex) const;
+  int SetItemData(int nIndex, DWORD_PTR dwItemData);
+  int GetLBText(int nIndex, CString& rString) const;
+  int SelectString(int nStartAfter, LPCSTR lpszString);
+};
+
+// A control's handle seen through a wrapper of a more specific class for one scope, without
+// touching the handle maps: CBorrowedWnd<CComboBox> list(GetDlgItem(IDC_LIST)).
+template <class TWnd>
+class CBorrowedWnd : public TWnd {
+public:
+  explicit CBorrowedWnd(const CWnd* pWnd) { this->m_hWnd = pWnd != nullptr ? pWnd->m_hWnd : nullptr; }
+  ~CBorrowedWnd() override { this->m_hWnd = nullptr; }
+  CBorrowedWnd(const CBorrowedWnd&) = delete;
+  CBorrowedWnd& operator=(const CBorrowedWnd&) = delete;
+};
+
+// Shows string resource nIDPrompt; nIDHelp (-1: nIDPrompt itself) is the help context of the
+// box while it is up. Returns the button the user chose.
+AFX_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
+AFX_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);

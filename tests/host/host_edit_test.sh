@@ -1,0 +1,52 @@
+#!/bin/bash
+# mchost edit as a user works it: a UI robot in another process clicks through the editor, and
+# stdout must hold exactly the parameter text the element wrote.
+# usage: host_edit_test.sh BIN_DIR SOURCE_DIR
+bin="$1"; src="$2"
+run="$src/scripts/wine-run"
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+pass=0; fail=0
+
+# edit N MCHOST_ARG... ROBOT_STEP...: mchost edit with N arguments, worked by the robot's steps.
+edit() {
+  local n=$1; shift
+  local args=("${@:1:n}"); shift "$n"
+  "$run" "$bin/mchost.exe" edit "${args[@]}" >"$tmp/out" 2>"$tmp/err" &
+  local pid=$!
+  if ! "$run" "$bin/uirobot.exe" wait "Slave Management" "$@" gone >"$tmp/robot" 2>&1; then
+    echo "robot:"; cat "$tmp/robot"
+    kill "$pid" 2>/dev/null  # a dialog the robot could not finish would never close
+  fi
+  wait "$pid"; status=$?
+}
+same() { # name, expected status, expected stdout (printf format)
+  printf "$3" >"$tmp/want"
+  if [ "$status" = "$2" ] && cmp -s "$tmp/want" "$tmp/out"; then pass=$((pass+1)); else
+    fail=$((fail+1)); echo "FAIL: $1 (status $status, wanted $2)"; echo "got:"; cat "$tmp/out"; echo; cat "$tmp/err"; fi
+}
+
+edit 1 'Type=3;Slave=0;' click 2
+same "cancel prints nothing" 1 ''
+
+edit 0 click 1
+same "OK on the default text" 0 'Type=0;ATIME=5[s];'
+
+edit 1 'Type=0;ATIME=5[s];' choose 1507 ms click 1
+same "another unit keeps the time" 0 'Type=0;ATIME=5000[ms];'
+
+edit 1 'Type=3;Slave=0;' click 1000 type 1506 7 click 1
+same "a timeout given to an element that had none" 0 'Type=0;Slave=0;ATIME=7[s];'
+
+edit 1 'Type=0;ATIME=5[s];' choose 12002 1 click 1002 choose 1015 Jog click 1023 click 1
+same "call a function of slave A" 0 'Type=2;ATIME=5[s];Slave=0;Function="Jog";Wait=1;'
+
+edit 3 --network "$src/examples/default-network.json" 'Type=1;Slave=1;MER_MASK=0x3;' select 4009 0 click 4011 click 1
+same "move bit 0 out of the error mask" 0 'Type=1;Slave=1;MER_MASK=0x2;'
+
+# No operation left after a change of slave: OK is refused with a message, Cancel ends.
+edit 1 'Type=1;Slave=0;MER_MASK=0x1;' choose 12002 3 press 1 wait mchost.exe print 65535 click 1 wait "Slave Management" click 2
+same "OK without an operation is refused" 1 ''
+if grep -q "Please choose an operation." "$tmp/robot"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: the refusal names its reason"; cat "$tmp/robot"; fi
+
+echo "$pass passed, $fail failed"
+[ "$fail" = 0 ]

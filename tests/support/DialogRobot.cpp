@@ -1,0 +1,195 @@
+#include "DialogRobot.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+CDialogRobot* g_pRobot = nullptr;
+
+bool IsDialogWindow(HWND hWnd) {
+  char cls[16] = "";
+  ::GetClassNameA(hWnd, cls, sizeof cls);
+  return std::string(cls) == "#32770" && ::IsWindowVisible(hWnd);
+}
+
+std::vector<HWND> ThreadDialogs() {
+  std::vector<HWND> found;
+  ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+    if (IsDialogWindow(hWnd)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::string WindowText(HWND hWnd) {
+  char text[1024] = "";
+  if (hWnd != nullptr) ::GetWindowTextA(hWnd, text, sizeof text);
+  return text;
+}
+
+const int kMessageBoxTextID = 0xFFFF;
+}  // namespace
+
+INT_PTR CDialogRobot::Run(const std::function<INT_PTR()>& open, const Script& script) {
+  m_script = script;
+  m_started = false;
+  m_hDialog = nullptr;
+  CDialogRobot* pPrevious = g_pRobot;
+  g_pRobot = this;
+  UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &CDialogRobot::OnTimer);
+  INT_PTR result = open();
+  ::KillTimer(nullptr, timer);
+  g_pRobot = pPrevious;
+  EXPECT_TRUE(m_started) << "the dialog never came up";
+  return result;
+}
+
+void CALLBACK CDialogRobot::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_pRobot != nullptr) g_pRobot->Tick();
+}
+
+void CDialogRobot::Tick() {
+  if (m_started) {
+    CloseMessageBoxes();
+    return;
+  }
+  std::vector<HWND> dialogs = ThreadDialogs();
+  if (dialogs.empty()) return;
+  m_hDialog = dialogs.front();
+  m_started = true;
+  m_script(*this);
+  if (::IsWindow(m_hDialog) && ::IsWindowVisible(m_hDialog))
+    ::PostMessageA(m_hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+void CDialogRobot::CloseMessageBoxes() {
+  for (HWND hBox : ThreadDialogs()) {
+    if (hBox == m_hDialog || ::GetDlgItem(hBox, kMessageBoxTextID) == nullptr) continue;
+    bool seen = false;
+    for (HWND h : m_closing) seen = seen || h == hBox;
+    if (seen) continue;
+    m_closing.push_back(hBox);
+    m_messageBoxes.push_back(WindowText(::GetDlgItem(hBox, kMessageBoxTextID)));
+    ::PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  }
+}
+
+HWND CDialogRobot::Item(int nID) const { return ::GetDlgItem(m_hDialog, nID); }
+
+namespace {
+HWND UsableItem(const CDialogRobot& robot, int nID) {
+  HWND h = robot.Item(nID);
+  EXPECT_NE(h, nullptr) << "no control " << nID;
+  if (h != nullptr && !::IsWindowEnabled(h)) {
+    ADD_FAILURE() << "control " << nID << " is disabled";
+    return nullptr;
+  }
+  return h;
+}
+
+void Notify(HWND hDialog, HWND hControl, int nID, WORD nCode) {
+  ::SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(hControl));
+}
+}  // namespace
+
+void CDialogRobot::Click(int nID) {
+  if (HWND h = UsableItem(*this, nID)) ::SendMessageA(h, BM_CLICK, 0, 0);
+}
+
+void CDialogRobot::Choose(int nID, const char* pszText) {
+  HWND h = UsableItem(*this, nID);
+  if (h == nullptr) return;
+  LRESULT nIndex = ::SendMessageA(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszText));
+  ASSERT_GE(nIndex, 0) << "no entry '" << pszText << "' in " << nID;
+  ::SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+  Notify(m_hDialog, h, nID, CBN_SELCHANGE);
+  Notify(m_hDialog, h, nID, CBN_SELENDOK);
+}
+
+void CDialogRobot::SelectItems(int nID, const std::vector<int>& items) {
+  HWND h = UsableItem(*this, nID);
+  if (h == nullptr) return;
+  ::SetFocus(h);
+  ::SendMessageA(h, LB_SETSEL, FALSE, -1);
+  for (int i : items) ::SendMessageA(h, LB_SETSEL, TRUE, i);
+  Notify(m_hDialog, h, nID, LBN_SELCHANGE);
+}
+
+void CDialogRobot::Type(int nID, const char* pszText) {
+  HWND h = UsableItem(*this, nID);
+  if (h == nullptr) return;
+  // A combo box types into its edit field.
+  if (HWND hEdit = ::FindWindowExA(h, nullptr, "Edit", nullptr)) h = hEdit;
+  ::SetFocus(h);
+  ::SendMessageA(h, EM_SETSEL, 0, -1);
+  ::SendMessageA(h, WM_CHAR, VK_BACK, 0);
+  for (const char* p = pszText; *p; ++p) ::SendMessageA(h, WM_CHAR, static_cast<unsigned char>(*p), 0);
+}
+
+void CDialogRobot::Close() { ::SendMessageA(m_hDialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+bool CDialogRobot::Enabled(int nID) const {
+  HWND h = Item(nID);
+  return h != nullptr && ::IsWindowEnabled(h);
+}
+
+bool CDialogRobot::Checked(int nID) const { return ::SendMessageA(Item(nID), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::string CDialogRobot::Text(int nID) const { return WindowText(Item(nID)); }
+
+namespace {
+std::vector<std::string> Items(HWND h, UINT countMsg, UINT lengthMsg, UINT textMsg) {
+  std::vector<std::string> items;
+  LRESULT n = ::SendMessageA(h, countMsg, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    std::string text(static_cast<std::size_t>(::SendMessageA(h, lengthMsg, i, 0)) + 1, '\0');
+    ::SendMessageA(h, textMsg, i, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(std::strlen(text.c_str()));
+    items.push_back(text);
+  }
+  return items;
+}
+}  // namespace
+
+std::vector<std::string> CDialogRobot::ListItems(int nID) const {
+  return Items(Item(nID), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<int> CDialogRobot::ListSelection(int nID) const {
+  std::vector<int> selected;
+  HWND h = Item(nID);
+  LRESULT n = ::SendMessageA(h, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i)
+    if (::SendMessageA(h, LB_GETSEL, i, 0) > 0) selected.push_back(static_cast<int>(i));
+  return selected;
+}
+
+std::vector<std::string> CDialogRobot::ComboItems(int nID) const {
+  return Items(Item(nID), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+std::string CDialogRobot::ComboSelection(int nID) const {
+  HWND h = Item(nID);
+  LRESULT nSel = ::SendMessageA(h, CB_GETCURSEL, 0, 0);
+  if (nSel < 0) return "(none)";
+  return ComboItems(nID)[static_cast<std::size_t>(nSel)];
+}
+
+int CDialogRobot::FocusID() const {
+  HWND h = ::GetFocus();
+  while (h != nullptr && ::GetParent(h) != m_hDialog) h = ::GetParent(h);
+  return h != nullptr ? ::GetDlgCtrlID(h) : 0;
+}
+
+std::string CDialogRobot::RadioStates(const std::vector<int>& ids) const {
+  std::string states;
+  for (int id : ids) states += Checked(id) ? '1' : '0';
+  return states;
+}
+
+std::string CDialogRobot::EnableStates(const std::vector<int>& ids) const {
+  std::string states;
+  for (int id : ids) states += Enabled(id) ? '1' : '0';
+  return states;
+}

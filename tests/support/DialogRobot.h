@@ -1,0 +1,62 @@
+// Drives a modal dialog the way a UI test robot does: from a thread timer that fires inside the
+// dialog's own modal loop, with the messages a user's clicks and keystrokes produce, reading back
+// what the user sees. Any message box that comes up meanwhile is found by the same timer, its
+// text recorded, and closed with OK.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "afxwindows.h"
+
+class CDialogRobot {
+public:
+  typedef std::function<void(CDialogRobot&)> Script;
+
+  // Calls open(), which must run a modal dialog on this thread, and runs the script once the
+  // dialog is up. A dialog still open when the script ends is cancelled. Returns open()'s result.
+  INT_PTR Run(const std::function<INT_PTR()>& open, const Script& script);
+
+  HWND Dialog() const { return m_hDialog; }
+  HWND Item(int nID) const;
+
+  // A user's actions. Each fails the test when the control is missing or disabled.
+  void Click(int nID);
+  // Chooses the entry with exactly this text in a drop-down list.
+  void Choose(int nID, const char* pszText);
+  // Selects exactly these items of a multiple-selection list, as ctrl+clicks would.
+  void SelectItems(int nID, const std::vector<int>& items);
+  // Replaces the text of an edit, or of a combo box's edit field, by typing.
+  void Type(int nID, const char* pszText);
+  // The close box of the caption.
+  void Close();
+
+  // What the user sees.
+  bool Enabled(int nID) const;
+  bool Checked(int nID) const;
+  std::string Text(int nID) const;
+  std::vector<std::string> ListItems(int nID) const;
+  std::vector<int> ListSelection(int nID) const;
+  std::vector<std::string> ComboItems(int nID) const;
+  std::string ComboSelection(int nID) const;
+  // The ID of the dialog's control that holds the focus, 0 when none does.
+  int FocusID() const;
+  // Which radio buttons of these are checked, as a string of 0 and 1 ("0100").
+  std::string RadioStates(const std::vector<int>& ids) const;
+  std::string EnableStates(const std::vector<int>& ids) const;
+
+  // Texts of the message boxes closed so far.
+  const std::vector<std::string>& MessageBoxes() const { return m_messageBoxes; }
+
+private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
+  void CloseMessageBoxes();
+
+  HWND m_hDialog = nullptr;
+  bool m_started = false;
+  Script m_script;
+  std::vector<HWND> m_closing;
+  std::vector<std::string> m_messageBoxes;
+};

@@ -1,0 +1,47 @@
+// The editor built directly on a drive network, its element data set as a parameter text would
+// leave it, and run modally under a dialog robot.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "DialogRobot.h"
+#include "EditorDlg.h"
+#include "TestNetworks.h"
+#include "resource.h"
+
+class EditorTest : public ::testing::Test {
+protected:
+  // The element as read from text: the operation and the slave, resolved.
+  void Element(int type, int slave) {
+    m_dlg.m_data.m_type = type;
+    m_dlg.m_data.m_slave = slave;
+    m_dlg.m_data.ResolveSlave();
+  }
+  INT_PTR Run(const CDialogRobot::Script& script) {
+    return m_robot.Run([this] { return m_dlg.DoModal(); }, script);
+  }
+
+  std::unique_ptr<CMC_DriveNetwork> m_net = LoadStandardNetwork();
+  CString m_text;
+  CEditorDlg m_dlg{m_net->GetMasterSetup(), m_net->GetMasterMotion(), m_text, nullptr};
+  CDialogRobot m_robot;
+};
+
+// Controls whose enable state follows the operation, in the order of the state table.
+inline const std::vector<int>& StateControls() {
+  static const std::vector<int> ids = {IDC_TIMEOUT,         IDC_TIMEOUT_UNIT,        IDC_SEND_BITS,
+                                       IDC_IGNORED_BITS,    IDC_ALL_TO_IGNORED,      IDC_ALL_TO_SEND,
+                                       IDC_SELECTED_TO_IGNORED, IDC_SELECTED_TO_SEND, IDC_FUNCTION, IDC_WAIT};
+  return ids;
+}
+inline const std::vector<int>& Radios() {
+  static const std::vector<int> ids = {IDC_INIT_SLAVES, IDC_SEND_ERROR_MASK, IDC_CALL_FUNCTION, IDC_ABORT_FUNCTION};
+  return ids;
+}
+// The move buttons in the order >>, <<, >, <.
+inline const std::vector<int>& MoveButtons() {
+  static const std::vector<int> ids = {IDC_ALL_TO_IGNORED, IDC_ALL_TO_SEND, IDC_SELECTED_TO_IGNORED, IDC_SELECTED_TO_SEND};
+  return ids;
+}
