@@ -2,7 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
+
+#include "ElementKeys.h"
+#include "ParameterTextReader.h"
 
 void FuzzCheck(bool ok, const char* pszProperty) {
   if (ok) return;
@@ -41,4 +45,17 @@ bool SameFields(const CInternalData& a, const CInternalData& b) {
              a.m_waitForCompletion == b.m_waitForCompletion;
     default: return a.m_slave == b.m_slave;
   }
+}
+
+bool KeepsOtherItems(const CString& before, const CString& after) {
+  CParameterTextReader reader(before, before.GetLength());
+  const char* text = before.GetString();
+  const char* end = after.GetString() + after.GetLength();
+  MC_PARAM_ITEM item;
+  while (reader.Next(item)) {
+    bool own = false;
+    for (const char* key : g_elementKeys) own = own || CParameterTextReader::KeyIs(item, key);
+    if (!own && std::search(after.GetString(), end, text + item.begin, text + item.end) == end) return false;
+  }
+  return true;
 }

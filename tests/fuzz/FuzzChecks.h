@@ -16,3 +16,6 @@ bool AreLines(const CString& text, bool bIndented);
 
 // The fields that the operation of a takes from parameter text are the same in b.
 bool SameFields(const CInternalData& a, const CInternalData& b);
+
+// Every item of before whose key is none of the element's stands in after, byte for byte.
+bool KeepsOtherItems(const CString& before, const CString& after);

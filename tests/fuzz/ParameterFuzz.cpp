@@ -1,6 +1,7 @@
 // Arbitrary bytes as an element's parameter text. Whatever the text, reading never faults and
 // reports every error as whole lines; a text that reads without error translates into indented
-// lines and writes back to a text that reads into the same fields and the same program.
+// lines and writes back to a text that reads into the same fields and the same program, also
+// when written over itself, where the items of other keys stay.
 #include <cstddef>
 #include <cstdint>
 
@@ -61,5 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   CString merged(original);
   element.WriteParameters(merged);
   CheckRereads(element, merged, code, "the fields written over the text they came from read back the same");
+  FuzzCheck(KeepsOtherItems(original, merged), "writing over a text keeps its other items");
   return 0;
 }
