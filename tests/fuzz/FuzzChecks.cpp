@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "ElementKeys.h"
@@ -45,6 +46,24 @@ bool SameFields(const CInternalData& a, const CInternalData& b) {
              a.m_waitForCompletion == b.m_waitForCompletion;
     default: return a.m_slave == b.m_slave;
   }
+}
+
+bool ReadsBackAsWritten(const CInternalData& element, CString& text) {
+  CInternalData copy(element.m_setup, element.m_motion);
+  bool same = copy.ReadRadioParam(text, g_elementKeys[kKeyType], copy.m_type, INT_MIN, INT_MAX).IsEmpty() &&
+              copy.m_type == element.m_type;
+  if (element.m_type == InitSlaves) {
+    int present = 0;
+    return same && copy.ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, copy.m_timeout, present).IsEmpty() &&
+           present == 1 && SameFields(element, copy);
+  }
+  same = same && copy.ReadRadioParam(text, g_elementKeys[kKeySlave], copy.m_slave, INT_MIN, INT_MAX).IsEmpty();
+  if (element.m_type == SendErrorMask)
+    same = same && copy.ReadHexaParam(text, g_elementKeys[kKeyErrorMask], copy.m_errorMask, 0, 0xFFFFFFFFu).IsEmpty();
+  if (element.m_type == CallFunction)
+    same = same && copy.ReadStringParam(text, g_elementKeys[kKeyFunction], copy.m_functionName).IsEmpty() &&
+           copy.ReadRadioParam(text, g_elementKeys[kKeyWait], copy.m_waitForCompletion, INT_MIN, INT_MAX).IsEmpty();
+  return same && SameFields(element, copy);
 }
 
 bool KeepsOtherItems(const CString& before, const CString& after) {
