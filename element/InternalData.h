@@ -26,7 +26,9 @@ public:
   void WriteParameters(CString& text) override;
   // The text of a new element: InitSlaves with a wait timeout of 5 in the timeout's default unit.
   CString BuildDefaultParameters();
-  // The operation's motion-program lines; relies on a successful ReadParameters.
+  // The operation's motion-program lines; relies on a successful ReadParameters. Empty when
+  // there is nothing to translate: an operation outside 0 to 3, or a call of a function that the
+  // slave's program no longer finds.
   CString GenerateCode();
 
   // Turns m_slave into the slave's setup and motion program; a slave without a setup is dropped.

@@ -6,6 +6,7 @@
 namespace {
 // The host's message "the value of parameter %s is invalid", with the key as its one argument.
 const UINT kInvalidValueMessage = 20048;
+}  // namespace
 
 CString InvalidValueLine(ElementKey key) {
   CString line;
@@ -13,7 +14,6 @@ CString InvalidValueLine(ElementKey key) {
   line += "\r\n";
   return line;
 }
-}  // namespace
 
 int CInternalData::ReadParameters(CString& text, CString& errors) {
   CString keyError;

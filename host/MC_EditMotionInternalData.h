@@ -44,6 +44,7 @@ public:
   // An absent or invalid item leaves the field as it was, without an error.
   void ReadOptionalRadioParam(CString& text, const char* key, int& field, int min, int max);
   CString ReadHexaParam(CString& text, const char* key, uint32_t& field, uint32_t min, uint32_t max);
+  // A text in double quotes, a double quote inside doubled; a NUL inside is a read error.
   CString ReadStringParam(CString& text, const char* key, CString& field);
   // Reads the physical value of item GetDataParamName(key, p1, p2), "number[unit]", into field,
   // which remembers the item name for WriteDataParam; present becomes 1 when the item is there,

@@ -123,6 +123,10 @@ CString CMC_EditMotionInternalData::ReadStringParam(CString& text, const char* k
   CString error;
   if (!FindItem(text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
   if (!item.quoted) return ErrorLine(key, ": \"%s\" is not a text in double quotes", Echo(item));
+  // A name ends at its first NUL wherever the kernel takes it as const char*: "F5\0x" would be
+  // checked and called as F5 but written back whole.
+  if (std::memchr(item.value, '\0', static_cast<std::size_t>(item.valueLength)) != nullptr)
+    return ErrorLine(key, ": the text in double quotes holds a NUL character");
   field = MC_UnquoteString(item.value, item.valueLength);
   return error;
 }

@@ -1,6 +1,7 @@
 #include "MC_Motion.h"
 
 #include "MC_AxisData.h"
+#include "MC_FaultHooks.h"
 #include "ParameterTextWriter.h"
 
 CMC_Motion::CMC_Motion() = default;
@@ -19,10 +20,11 @@ CString CMC_Motion::GetFunctionName(int nIndex) const {
 }
 
 int CMC_Motion::FindFunction(const char* pszName) const {
-  if (pszName == nullptr) return -1;
-  for (std::size_t i = 0; i < m_functions.size(); ++i)
-    if (m_functions[i] == pszName) return static_cast<int>(i);
-  return -1;
+  int found = -1;
+  for (std::size_t i = 0; pszName != nullptr && i < m_functions.size() && found < 0; ++i)
+    if (m_functions[i] == pszName) found = static_cast<int>(i);
+  MC_PFN_FINDFUNCTION_HOOK pfnHook = MC_GetFindFunctionHook();
+  return pfnHook != nullptr ? pfnHook(this, pszName, found) : found;
 }
 
 void CMC_Motion::AddFunction(const char* pszName) { m_functions.emplace_back(pszName); }

@@ -29,10 +29,15 @@ CString CInternalData::GenerateCode() {
       // "%lX" takes a 32-bit value on this platform.
       code.AppendFormat(kErrorMaskLine, letter, g_elementKeys[kKeyErrorMask], m_errorMask, letter);
       break;
-    case CallFunction:
-      code.AppendFormat(kCallLine, letter, m_slaveMotion->FindFunction(m_functionName), m_functionName.GetString(), letter);
+    case CallFunction: {
+      int number = m_slaveMotion->FindFunction(m_functionName);
+      // A host that no longer finds the function it found when validating would have the master
+      // call a negative number: generate nothing, which the export refuses.
+      if (number < 0) return CString();
+      code.AppendFormat(kCallLine, letter, number, m_functionName.GetString(), letter);
       if (m_waitForCompletion != 0) code.AppendFormat(kWaitLine, letter);
       break;
+    }
     case AbortFunction: code.AppendFormat(kAbortLine, letter, letter); break;
     default: break;
   }

@@ -1,4 +1,5 @@
 // The translation export: parameter text in, motion-program lines or error lines out.
+#include "ElementKeys.h"
 #include "Exports.h"
 #include "InternalData.h"
 
@@ -11,13 +12,18 @@ int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pTe
   CInternalData data(*pSetup, *pMotion);
   CString errors;
   pOut->Empty();
-  int result;
-  if (data.ReadParameters(*pText, errors)) {
-    *pOut = data.GenerateCode();
-    result = 1;
-  } else {
-    *pOut = errors;
-    result = 0;
+  int result = data.ReadParameters(*pText, errors);
+  if (result) {
+    CString code = data.GenerateCode();
+    // Valid parameters give no lines only when the host's program lost the function it found
+    // while validating: that element is not translated either.
+    if (code.IsEmpty()) {
+      errors = InvalidValueLine(kKeyFunction);
+      result = 0;
+    } else {
+      *pOut = static_cast<CString&&>(code);
+    }
   }
+  if (!result) *pOut = errors;
   return result;
 }

@@ -198,7 +198,8 @@ TEST_F(ElementParameters, WrittenFieldsReadBackTheSame) {
     source->m_errorMask = static_cast<uint32_t>(random());
     source->m_waitForCompletion = static_cast<int>(random() % 2);
     std::string name;
-    for (int i = static_cast<int>(random() % 12); i > 0; --i) name += alphabet[random() % (sizeof alphabet)];
+    // Any byte but NUL, which no name can hold.
+    for (int i = static_cast<int>(random() % 12); i > 0; --i) name += alphabet[random() % (sizeof alphabet - 1)];
     source->m_functionName = CString(name.data(), static_cast<int>(name.size()));
     ASSERT_TRUE(source->m_timeout.SelectUnit(units[random() % 3]));
     source->m_timeout.SetValue(random() % 2 ? static_cast<double>(random() % 100000)

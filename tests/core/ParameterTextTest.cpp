@@ -120,6 +120,10 @@ TEST_F(ParameterText, StringsAreQuotedWithDoubledQuotes) {
   text = "Function=\"Home;";
   EXPECT_EQ(m_data.ReadStringParam(text, "Function", field),
             "Parameter Function: the text in double quotes has no closing quote.\r\n");
+  text = CString("Function=\"F5\0x\";", 16);  // would be taken as F5 wherever a name is a const char*
+  EXPECT_EQ(m_data.ReadStringParam(text, "Function", field),
+            "Parameter Function: the text in double quotes holds a NUL character.\r\n");
+  EXPECT_EQ(field, "");
 }
 
 TEST_F(ParameterText, TimesCarryTheirUnit) {

@@ -1,0 +1,26 @@
+// The translation export that the fault tests drive: the element's own function in the native
+// build, the real module's export, loaded the way the host loads it, in the Windows build.
+#pragma once
+
+#include "MC_Kernel.h"
+
+typedef int (*PFN_TRANSLATE_UNDER_TEST)(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut);
+
+class CElementModule;
+
+// Holds the export for its own lifetime; on Windows the module leaves the host's resource chain
+// again with it, so that no later test finds the module's resources.
+class CTranslateUnderTest {
+public:
+  CTranslateUnderTest();  // fails the test when the export cannot be had
+  ~CTranslateUnderTest();
+  CTranslateUnderTest(const CTranslateUnderTest&) = delete;
+  CTranslateUnderTest& operator=(const CTranslateUnderTest&) = delete;
+
+  // Null when the export could not be had.
+  PFN_TRANSLATE_UNDER_TEST Get() const { return m_pfn; }
+
+private:
+  CElementModule* m_pModule = nullptr;
+  PFN_TRANSLATE_UNDER_TEST m_pfn = nullptr;
+};

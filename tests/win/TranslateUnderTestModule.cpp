@@ -1,0 +1,17 @@
+// The fault tests of the Windows build drive the export of the real SlaveManagement.dll.
+#include <gtest/gtest.h>
+
+#include "ElementExports.h"
+#include "ElementModule.h"
+#include "TranslateUnderTest.h"
+
+CTranslateUnderTest::CTranslateUnderTest() : m_pModule(new CElementModule) {
+  CString error;
+  PFN_TranslateMotionSequence pfn = nullptr;
+  if (m_pModule->Load(CElementModule::GetDefaultPath(), error) && m_pModule->Resolve("TranslateMotionSequence", pfn, error))
+    m_pfn = pfn;
+  else
+    ADD_FAILURE() << error.GetString();
+}
+
+CTranslateUnderTest::~CTranslateUnderTest() { delete m_pModule; }
