@@ -37,12 +37,22 @@ void MC_SetParameterItem(CString& text, const char* pszKey, const char* pszValue
   out.Append(p, item.begin);
   AppendItem(out, pszKey, pszValue, nValueLength);
   int copied = item.end;
+  bool closed = true;  // what out ends with cannot run on into the next item
   if (count > 1) {
     reader.Rewind();
     MC_PARAM_ITEM other;
     while (reader.Next(other)) {
-      if (other.begin < copied || !CParameterTextReader::KeyIs(other, pszKey)) continue;
+      if (other.begin < copied) continue;
+      if (!CParameterTextReader::KeyIs(other, pszKey)) {
+        closed = other.hasSemicolon;
+        continue;
+      }
       out.Append(p + copied, other.begin - copied);
+      // An item without its ';' ended where the dropped one began; joined to what follows the
+      // dropped one, it would be read otherwise: in Type;=""Type=1""Type, dropping Type=1 would
+      // make ="" and ""Type one string "" and bring the last Type to light.
+      if (!closed) out += ';';
+      closed = true;
       copied = other.end;
     }
   }

@@ -213,6 +213,14 @@ TEST_F(ParameterText, WritesReplaceInPlaceOrAppend) {
   text = "Type=1 Slave=2;";
   m_data.WriteRadioParam(text, "Type", 0);
   EXPECT_EQ(text, "Type=0;Slave=2;");
+  // Dropping a duplicate closes the item before it, which would otherwise run on into the item
+  // after it and bring a third Type to light.
+  text = "Type;=\"\"Type=1\"\"Type";
+  m_data.WriteRadioParam(text, "Type", 0);
+  EXPECT_EQ(text, "Type=0;=\"\";\"\"Type");
+  int field = -1;
+  EXPECT_EQ(m_data.ReadRadioParam(text, "Type", field, 0, 3), "");
+  EXPECT_EQ(field, 0);
 }
 
 TEST_F(ParameterText, TimesAreWrittenUnderTheirItemName) {

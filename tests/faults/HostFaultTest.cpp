@@ -18,10 +18,22 @@ CString Invalid(const char* key) {
 int g_findCalls = 0;
 int g_answerFrom = 0;  // the calls before this one find what the program has; later ones nothing
 
-int FindNothing(const CMC_Motion*, const char*, int) { return ++g_findCalls, -1; }
-int FindEverything(const CMC_Motion*, const char*, int) { return ++g_findCalls, 0; }
-int LoseLater(const CMC_Motion*, const char*, int nFound) { return ++g_findCalls < g_answerFrom ? nFound : -1; }
-int NumberFromTen(const CMC_Motion*, const char*, int nFound) { return ++g_findCalls, nFound < 0 ? nFound : nFound + 10; }
+int FindNothing(const CMC_Motion*, const char*, int) {
+  ++g_findCalls;
+  return -1;
+}
+int FindEverything(const CMC_Motion*, const char*, int) {
+  ++g_findCalls;
+  return 0;
+}
+int LoseLater(const CMC_Motion*, const char*, int nFound) {
+  ++g_findCalls;
+  return g_findCalls < g_answerFrom ? nFound : -1;
+}
+int NumberFromTen(const CMC_Motion*, const char*, int nFound) {
+  ++g_findCalls;
+  return nFound < 0 ? nFound : nFound + 10;
+}
 
 class HostFaults : public ::testing::Test {
 protected:

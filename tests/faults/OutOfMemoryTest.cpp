@@ -29,19 +29,19 @@ TEST(OutOfMemory, EveryFailedAllocationReachesTheCallerAndLeavesNothing) {
       "Type=1;ATIME=1[s];ATIME=2[s];Slave=4;MER_MASK=0x123456789;",
   };
   for (const char* text : texts) {
-    // Also warms the kernel's names, which it keeps once per process.
-    CString in(text), expected;
-    int expectedResult = translate(&network->GetMasterSetup(), &network->GetMasterMotion(), &in, &expected);
+    // With memory to spare; this also builds the names the kernel keeps once per process.
+    CString warm(text), expected;
+    int expectedResult = translate(&network->GetMasterSetup(), &network->GetMasterMotion(), &warm, &expected);
     int failures = 0;
     for (long n = 1; n < 1000; ++n) {
       long long live = AfxGetLiveAllocationCount();
       bool threw = false;
       {
-        CString text2(text), out("left over from before");
+        CString in(text), out("left over from before");
         int result = -1;
         AfxSetAllocFailureCountdown(n);
         try {
-          result = translate(&network->GetMasterSetup(), &network->GetMasterMotion(), &text2, &out);
+          result = translate(&network->GetMasterSetup(), &network->GetMasterMotion(), &in, &out);
         } catch (CMemoryException* e) {
           threw = true;
           e->Delete();

@@ -2,7 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
+#include <climits>
 #include <cstring>
+
+#include "ElementKeys.h"
+#include "ParameterTextReader.h"
 
 void FuzzCheck(bool ok, const char* pszProperty) {
   if (ok) return;
@@ -41,4 +46,35 @@ bool SameFields(const CInternalData& a, const CInternalData& b) {
              a.m_waitForCompletion == b.m_waitForCompletion;
     default: return a.m_slave == b.m_slave;
   }
+}
+
+bool ReadsBackAsWritten(const CInternalData& element, CString& text) {
+  CInternalData copy(element.m_setup, element.m_motion);
+  bool same = copy.ReadRadioParam(text, g_elementKeys[kKeyType], copy.m_type, INT_MIN, INT_MAX).IsEmpty() &&
+              copy.m_type == element.m_type;
+  if (element.m_type == InitSlaves) {
+    int present = 0;
+    return same && copy.ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, copy.m_timeout, present).IsEmpty() &&
+           present == 1 && SameFields(element, copy);
+  }
+  same = same && copy.ReadRadioParam(text, g_elementKeys[kKeySlave], copy.m_slave, INT_MIN, INT_MAX).IsEmpty();
+  if (element.m_type == SendErrorMask)
+    same = same && copy.ReadHexaParam(text, g_elementKeys[kKeyErrorMask], copy.m_errorMask, 0, 0xFFFFFFFFu).IsEmpty();
+  if (element.m_type == CallFunction)
+    same = same && copy.ReadStringParam(text, g_elementKeys[kKeyFunction], copy.m_functionName).IsEmpty() &&
+           copy.ReadRadioParam(text, g_elementKeys[kKeyWait], copy.m_waitForCompletion, INT_MIN, INT_MAX).IsEmpty();
+  return same && SameFields(element, copy);
+}
+
+bool KeepsOtherItems(const CString& before, const CString& after) {
+  CParameterTextReader reader(before, before.GetLength());
+  const char* text = before.GetString();
+  const char* end = after.GetString() + after.GetLength();
+  MC_PARAM_ITEM item;
+  while (reader.Next(item)) {
+    bool own = false;
+    for (const char* key : g_elementKeys) own = own || CParameterTextReader::KeyIs(item, key);
+    if (!own && std::search(after.GetString(), end, text + item.begin, text + item.end) == end) return false;
+  }
+  return true;
 }

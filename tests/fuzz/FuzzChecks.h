@@ -16,3 +16,10 @@ bool AreLines(const CString& text, bool bIndented);
 
 // The fields that the operation of a takes from parameter text are the same in b.
 bool SameFields(const CInternalData& a, const CInternalData& b);
+
+// Each item that WriteParameters writes for the element reads back from text as written, with
+// the kernel's plain reads (no range, no validation against the drives).
+bool ReadsBackAsWritten(const CInternalData& element, CString& text);
+
+// Every item of before whose key is none of the element's stands in after, byte for byte.
+bool KeepsOtherItems(const CString& before, const CString& after);

@@ -20,7 +20,6 @@ CFuzzNetwork::CFuzzNetwork() {
   m_master.SetMotionController(1);
   // Not a whole millisecond, so that times in every unit need converting.
   m_master.SetLoopPeriodMs(0.25);
-  m_slaves.reserve(10);
   AddSlave(1, true, MakeSetup(0x00FF, true), MakeMotion({"Home", "Jog", "MoveAbs", "Stop"}));          // A
   AddSlave(2, true, MakeSetup(0xFFFFFFFF, true), MakeMotion({"F0", "F1", "F2", "F3", "F4", "F5"}));  // B
   AddSlave(3, true, MakeSetup(0x000F, false), nullptr);                                              // C: no program

@@ -1,6 +1,8 @@
 // Arbitrary bytes as an element's parameter text. Whatever the text, reading never faults and
 // reports every error as whole lines; a text that reads without error translates into indented
-// lines and writes back to a text that reads into the same fields and the same program.
+// lines and writes back to a text that reads into the same fields and the same program, also
+// when written over itself. Over any text, valid or not, the items written read back as written
+// and the items of other keys stay.
 #include <cstddef>
 #include <cstdint>
 
@@ -37,6 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FuzzCheck(result == (errors.IsEmpty() ? 1 : 0), "the result is 1 exactly when the error text is empty");
   FuzzCheck(AreLines(errors, false), "every error line ends in \\r\\n");
 
+  // The editor writes over the text it read, whether or not the text was valid.
+  CString merged(original);
+  element.WriteParameters(merged);
+  FuzzCheck(KeepsOtherItems(original, merged), "writing over a text keeps its other items");
+  FuzzCheck(ReadsBackAsWritten(element, merged), "the items written over a text read back as written");
+
   CString out("left over");
   int exported = TranslateMotionSequence(&network.Setup(), &network.Motion(), &text, &out);
   FuzzCheck(exported == result, "the export gives the result of reading");
@@ -57,9 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   CString written;
   element.WriteParameters(written);
   CheckRereads(element, written, code, "the fields written to empty text read back the same");
-  // As the editor writes: into the text the element was read from.
-  CString merged(original);
-  element.WriteParameters(merged);
   CheckRereads(element, merged, code, "the fields written over the text they came from read back the same");
   return 0;
 }
