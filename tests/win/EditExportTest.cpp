@@ -4,24 +4,22 @@
 
 #include "DialogRobot.h"
 #include "ElementExports.h"
-#include "ElementModule.h"
+#include "ModuleTest.h"
 #include "TestNetworks.h"
 #include "resource.h"
 
 namespace {
-class EditExport : public ::testing::Test {
+class EditExport : public CModuleTest {
 protected:
   void SetUp() override {
-    CString error;
-    ASSERT_TRUE(m_module.Load(CElementModule::GetDefaultPath(), error)) << error.GetString();
-    ASSERT_TRUE(m_module.Resolve("EditMotionSequence", m_edit, error));
+    CModuleTest::SetUp();
+    ResolveExport("EditMotionSequence", m_edit);
   }
   int Edit(CString& text, const CDialogRobot::Script& script) {
     return static_cast<int>(m_robot.Run(
         [&] { return m_edit(&m_net->GetMasterSetup(), &m_net->GetMasterMotion(), &text); }, script));
   }
 
-  CElementModule m_module;
   PFN_EditMotionSequence m_edit = nullptr;
   std::unique_ptr<CMC_DriveNetwork> m_net = LoadStandardNetwork();
   CDialogRobot m_robot;

@@ -4,21 +4,19 @@
 #include <cstring>
 
 #include "ElementExports.h"
-#include "ElementModule.h"
+#include "ModuleTest.h"
 #include "TestNetworks.h"
 
 namespace {
-class ModuleExports : public ::testing::Test {
+class ModuleExports : public CModuleTest {
 protected:
   void SetUp() override {
-    CString error;
-    ASSERT_TRUE(m_module.Load(CElementModule::GetDefaultPath(), error)) << error.GetString();
-    ASSERT_TRUE(m_module.Resolve("GetName", m_getName, error));
-    ASSERT_TRUE(m_module.Resolve("GetClassName", m_getClassName, error));
-    ASSERT_TRUE(m_module.Resolve("GetOrderID", m_getOrderID, error));
-    ASSERT_TRUE(m_module.Resolve("IsEnabled", m_isEnabled, error));
+    CModuleTest::SetUp();
+    ResolveExport("GetName", m_getName);
+    ResolveExport("GetClassName", m_getClassName);
+    ResolveExport("GetOrderID", m_getOrderID);
+    ResolveExport("IsEnabled", m_isEnabled);
   }
-  CElementModule m_module;
   PFN_GetName m_getName = nullptr;
   PFN_GetClassName m_getClassName = nullptr;
   PFN_GetOrderID m_getOrderID = nullptr;

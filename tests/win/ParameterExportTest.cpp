@@ -2,24 +2,22 @@
 #include <gtest/gtest.h>
 
 #include "ElementExports.h"
-#include "ElementModule.h"
+#include "ModuleTest.h"
 #include "TestNetworks.h"
 
 namespace {
-class WorkingExports : public ::testing::Test {
+class WorkingExports : public CModuleTest {
 protected:
   void SetUp() override {
-    CString error;
-    ASSERT_TRUE(m_module.Load(CElementModule::GetDefaultPath(), error)) << error.GetString();
-    ASSERT_TRUE(m_module.Resolve("GetDefaultParameters", m_default, error));
-    ASSERT_TRUE(m_module.Resolve("TranslateMotionSequence", m_translate, error));
+    CModuleTest::SetUp();
+    ResolveExport("GetDefaultParameters", m_default);
+    ResolveExport("TranslateMotionSequence", m_translate);
     m_network = LoadStandardNetwork();
   }
   int Translate(const char* text, CString& out) {
     CString in(text);
     return m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &out);
   }
-  CElementModule m_module;
   PFN_GetDefaultParameters m_default = nullptr;
   PFN_TranslateMotionSequence m_translate = nullptr;
   std::unique_ptr<CMC_DriveNetwork> m_network;
