@@ -69,15 +69,18 @@ TEST(ModuleState, LoadsAndUnloadsRepeatedly) {
   EXPECT_EQ(AfxGetModuleState(), before);
 }
 
+// A named WINAPI function, not a lambda: 32-bit Windows starts threads with stdcall.
+DWORD WINAPI AddTempObjectThread(LPVOID) {
+  AfxAddTempObject(new int(7), [](void* p) { delete static_cast<int*>(p); });
+  return AfxGetTempObjectCount() == 1 ? 0 : 1;
+}
+
 TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   CElementModule module;
   CString error;
   ASSERT_TRUE(module.Load(CElementModule::GetDefaultPath(), error));
   AFX_MODULE_STATE* before = AfxGetModuleState();
-  HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
-    AfxAddTempObject(new int(7), [](void* p) { delete static_cast<int*>(p); });
-    return AfxGetTempObjectCount() == 1 ? 0 : 1;
-  }, nullptr, 0, nullptr);
+  HANDLE thread = ::CreateThread(nullptr, 0, AddTempObjectThread, nullptr, 0, nullptr);
   ASSERT_NE(thread, nullptr);
   ::WaitForSingleObject(thread, INFINITE);
   DWORD code = 99;
