@@ -1,12 +1,5 @@
 # Cross-compiles the 32-bit Windows binaries with Debian's MinGW-w64 (posix thread model).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# CTest and the host script run every Windows binary through Wine, in the 32-bit prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR env MC_ARCH=x86 ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+set(MC_MINGW_TRIPLE i686-w64-mingw32)
+set(MC_ARCH x86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
