@@ -9,6 +9,7 @@ else()
   set(MC_OTHER_BITS 32)
 endif()
 set(MC_PACKAGE_NAME SlaveManagement-${PROJECT_VERSION}-win${MC_PACKAGE_BITS})
+list(JOIN MC_RUNTIME_DLLS ", " MC_RUNTIME_LIST)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/INSTALL.txt.in ${CMAKE_BINARY_DIR}/package/INSTALL.txt @ONLY)
 
 set(MC_PACKAGE_FILES $<TARGET_FILE:SlaveManagement> $<TARGET_FILE:platform>)
