@@ -9,7 +9,7 @@
 
 #include "AllocationCounter.h"
 #include "BenchElements.h"
-#include "Exports.h"
+#include "ElementExports.h"
 #include "MC_DriveNetwork.h"
 
 namespace {

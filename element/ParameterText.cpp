@@ -2,15 +2,11 @@
 // slave, and the default text.
 #include "ElementKeys.h"
 #include "InternalData.h"
-
-namespace {
-// The host's message "the value of parameter %s is invalid", with the key as its one argument.
-const UINT kInvalidValueMessage = 20048;
-}  // namespace
+#include "MC_Messages.h"
 
 CString InvalidValueLine(ElementKey key) {
   CString line;
-  line.Format(kInvalidValueMessage, g_elementKeys[key]);
+  line.Format(IDS_MC_INVALID_VALUE, g_elementKeys[key]);
   line += "\r\n";
   return line;
 }
