@@ -20,7 +20,8 @@ public:
   // The element data that OK writes into the parameter text; null writes nothing.
   virtual CMC_EditMotionInternalData* GetInternalData();
 
-  // Controls by ID; a missing control reads as disabled, empty and unchecked.
+  // Controls by ID; a missing control reads as disabled, empty and unchecked. Disabling the
+  // control that has the focus first moves the focus to the next enabled tab stop.
   void EnableChild(int nID, BOOL bEnable);
   BOOL IsChildEnabled(int nID) const;
   CString GetChildText(int nID) const;
