@@ -54,43 +54,50 @@ TEST(CMC_Parameter, DisplayTextIsTheShortestDecimal) {
 }
 
 namespace {
-struct TimeCase {
-  double loopPeriodMs;
-  const char* unit;
-  const char* text;
-  MC_TIME_CHECK expected;
-};
+MC_TIME_CHECK CheckTime(double loopPeriodMs, const char* unitName, const char* text, double& value) {
+  CMC_Setup setup;
+  setup.SetLoopPeriodMs(loopPeriodMs);
+  CMC_Parameter unit(setup);
+  EXPECT_TRUE(unit.SelectUnit(unitName));
+  return MC_CheckTime(text, static_cast<int>(std::strlen(text)), unit, value);
+}
 }  // namespace
 
-// The one rule that the parameter text and the editor's timeout both apply.
-TEST(MC_CheckTime, AcceptsPlainDecimalsUpToTheLargestPeriodCount) {
-  const TimeCase cases[] = {
-      {1, "s", "2147483.647", MC_TIME_VALID},     {1, "s", "2147483.648", MC_TIME_OUT_OF_RANGE},
-      {1, "ms", "2147483647", MC_TIME_VALID},     {1, "ms", "2147483648", MC_TIME_OUT_OF_RANGE},
-      {1, "IU", "2147483647", MC_TIME_VALID},     {1, "IU", "2147483648", MC_TIME_OUT_OF_RANGE},
-      {0.5, "s", "1073741.8235", MC_TIME_VALID},  {0.5, "s", "1073741.824", MC_TIME_OUT_OF_RANGE},
-      {0.5, "ms", "1073741823.5", MC_TIME_VALID}, {0.5, "ms", "1073741824", MC_TIME_OUT_OF_RANGE},
-      {0.5, "IU", "2147483647", MC_TIME_VALID},   {0.5, "IU", "2147483648", MC_TIME_OUT_OF_RANGE},
-      {2, "s", "4294967.294", MC_TIME_VALID},     {2, "s", "4294967.296", MC_TIME_OUT_OF_RANGE},
-      {1, "s", "0", MC_TIME_VALID},               {1, "s", "-0", MC_TIME_VALID},
-      {1, "s", "-1", MC_TIME_OUT_OF_RANGE},       {1, "s", "1e300", MC_TIME_OUT_OF_RANGE},
-      {1, "s", "1e400", MC_TIME_OUT_OF_RANGE},    {1, "s", "3000000", MC_TIME_OUT_OF_RANGE},
-      {1, "s", "0x10", MC_TIME_NOT_A_NUMBER},     {1, "s", "inf", MC_TIME_NOT_A_NUMBER},
-      {1, "s", "nan", MC_TIME_NOT_A_NUMBER},      {1, "s", "", MC_TIME_NOT_A_NUMBER},
-      {1, "s", "1.5e", MC_TIME_NOT_A_NUMBER},     {1, "s", " 1", MC_TIME_NOT_A_NUMBER},
+// The one rule that the parameter text and the editor's timeout both apply: 2^31-1 control-loop
+// periods are accepted, one more is not, whatever the unit and the loop period.
+TEST(MC_CheckTime, AcceptsUpToTheLargestPeriodCountInEveryUnit) {
+  const struct {
+    double loopPeriodMs;
+    const char* unit;
+    const char* largest;
+    const char* oneMore;
+  } boundaries[] = {
+      {1, "s", "2147483.647", "2147483.648"},    {1, "ms", "2147483647", "2147483648"},
+      {1, "IU", "2147483647", "2147483648"},     {0.5, "s", "1073741.8235", "1073741.824"},
+      {0.5, "ms", "1073741823.5", "1073741824"}, {0.5, "IU", "2147483647", "2147483648"},
+      {2, "s", "4294967.294", "4294967.296"},
   };
-  for (const TimeCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.text << " " << c.unit << " on a loop of " << c.loopPeriodMs << " ms");
-    CMC_Setup setup;
-    setup.SetLoopPeriodMs(c.loopPeriodMs);
-    CMC_Parameter unit(setup);
-    ASSERT_TRUE(unit.SelectUnit(c.unit));
-    double value = -7;
-    EXPECT_EQ(MC_CheckTime(c.text, static_cast<int>(std::strlen(c.text)), unit, value), c.expected);
-    if (c.expected == MC_TIME_VALID) {
-      EXPECT_FALSE(std::signbit(value));
-    }
+  for (const auto& b : boundaries) {
+    SCOPED_TRACE(testing::Message() << b.unit << " on a loop of " << b.loopPeriodMs << " ms");
+    double value = 0;
+    EXPECT_EQ(CheckTime(b.loopPeriodMs, b.unit, b.largest, value), MC_TIME_VALID) << b.largest;
+    EXPECT_EQ(CheckTime(b.loopPeriodMs, b.unit, b.oneMore, value), MC_TIME_OUT_OF_RANGE) << b.oneMore;
   }
+}
+
+// Plain decimals only, finite and zero or more: what the C library would also take is refused.
+TEST(MC_CheckTime, TakesOnlyThePlainDecimalSyntax) {
+  for (const char* text : {"0x10", "inf", "nan", "", "1.5e", " 1", "1,5"}) {
+    double value = 0;
+    EXPECT_EQ(CheckTime(1, "s", text, value), MC_TIME_NOT_A_NUMBER) << text;
+  }
+  for (const char* text : {"-1", "1e300", "1e400", "3000000"}) {
+    double value = 0;
+    EXPECT_EQ(CheckTime(1, "s", text, value), MC_TIME_OUT_OF_RANGE) << text;
+  }
+  double value = -7;
+  EXPECT_EQ(CheckTime(1, "s", "-0", value), MC_TIME_VALID);
+  EXPECT_FALSE(std::signbit(value)) << "no negative zero";
 }
 
 TEST(MC_CheckTime, TheLargestTimeShownIsAccepted) {

@@ -7,6 +7,19 @@ const char kOperationRequired[] = "Please choose an operation.";
 const char kFunctionRequired[] = "Please enter the name of the function to call.";
 const char kTimeRangeSeconds[] = "Please enter a number from 0 to 2147483.647 s.";
 const char kTimeRangeMs[] = "Please enter a number from 0 to 2147483647 ms.";
+
+// Types the text into the control and presses OK: one more message box, with this text, and the
+// dialog left open with the focus back on the control.
+void ExpectRefusedAtOk(CDialogRobot& ui, int nID, const char* text, const char* message) {
+  SCOPED_TRACE(text);
+  const std::size_t boxes = ui.MessageBoxes().size();
+  ui.Type(nID, text);
+  ui.Click(IDOK);
+  ASSERT_EQ(ui.MessageBoxes().size(), boxes + 1);
+  EXPECT_EQ(ui.MessageBoxes().back(), message);
+  EXPECT_EQ(ui.FocusID(), nID);
+  EXPECT_TRUE(::IsWindowVisible(ui.Dialog()));
+}
 }  // namespace
 
 TEST_F(EditorTest, OkWithAnOperationThatNeedsASlaveAndNoSlaveIsRefused) {
@@ -57,17 +70,8 @@ TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
 TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
   Element(CallFunction, 0);
   m_dlg.m_data.m_functionName = "Jog";
-  INT_PTR result = Run([this](CDialogRobot& ui) {
-    int boxes = 0;
-    for (const char* text : {"", "   "}) {
-      SCOPED_TRACE(text);
-      ui.Type(IDC_FUNCTION, text);
-      ui.Click(IDOK);
-      ASSERT_EQ(m_robot.MessageBoxes().size(), static_cast<std::size_t>(++boxes));
-      EXPECT_EQ(m_robot.MessageBoxes().back(), kFunctionRequired);
-      EXPECT_EQ(ui.FocusID(), IDC_FUNCTION);
-      EXPECT_TRUE(::IsWindowVisible(ui.Dialog()));
-    }
+  INT_PTR result = Run([](CDialogRobot& ui) {
+    for (const char* text : {"", "   "}) ExpectRefusedAtOk(ui, IDC_FUNCTION, text, kFunctionRequired);
     ui.Type(IDC_FUNCTION, "NotYetWritten");
     ui.Click(IDOK);
   });
@@ -80,17 +84,10 @@ TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
 TEST_F(EditorTest, ATimeoutThatTheTextWouldNotReadIsRefusedWithItsRange) {
   Element(InitSlaves, -1);
   m_dlg.m_data.m_timeout.SetValue(5);
-  int boxes = 0;
-  auto refused = [&](CDialogRobot& ui, const char* text, const char* message) {
-    SCOPED_TRACE(text);
-    ui.Type(IDC_TIMEOUT, text);
-    ui.Click(IDOK);
-    ASSERT_EQ(m_robot.MessageBoxes().size(), static_cast<std::size_t>(++boxes));
-    EXPECT_EQ(m_robot.MessageBoxes().back(), message);
-    EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
+  auto refused = [](CDialogRobot& ui, const char* text, const char* message) {
+    ExpectRefusedAtOk(ui, IDC_TIMEOUT, text, message);
     EXPECT_EQ(::SendMessageA(ui.Item(IDC_TIMEOUT), EM_GETSEL, 0, 0), MAKELRESULT(0, std::string(text).size()))
-        << "the text is selected for retyping";
-    EXPECT_TRUE(::IsWindowVisible(ui.Dialog()));
+        << text << ": the text is selected for retyping";
   };
   INT_PTR result = Run([&](CDialogRobot& ui) {
     EXPECT_EQ(ui.Text(IDC_TIMEOUT), "5");
