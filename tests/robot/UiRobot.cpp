@@ -160,14 +160,16 @@ bool Key(const char* pszName) {
 // WM_HELP carries a pointer and cannot be posted; it is sent from a thread of its own, since what
 // it shows may be modal.
 bool Help() {
-  HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
+  // The window travels with the thread: the next step may be waiting for another one already.
+  HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID pTarget) -> DWORD {
+    HWND hTarget = static_cast<HWND>(pTarget);
     HELPINFO info = {};
     info.cbSize = sizeof info;
     info.iContextType = HELPINFO_WINDOW;
-    info.hItemHandle = g_hTarget;
-    Send(g_hTarget, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    info.hItemHandle = hTarget;
+    Send(hTarget, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     return 0;
-  }, nullptr, 0, nullptr);
+  }, g_hTarget, 0, nullptr);
   if (thread == nullptr) return Fail("no thread for", "help");
   ::CloseHandle(thread);
   return true;
