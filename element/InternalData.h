@@ -28,7 +28,7 @@ public:
   CString BuildDefaultParameters();
   // The operation's motion-program lines; relies on a successful ReadParameters. Empty when
   // there is nothing to translate: an operation outside 0 to 3, or a call of a function that the
-  // slave's program no longer finds.
+  // slave's program no longer finds or whose name holds a control character.
   CString GenerateCode();
 
   // Turns m_slave into the slave's setup and motion program; a slave without a setup is dropped.

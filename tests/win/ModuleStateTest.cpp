@@ -69,17 +69,28 @@ TEST(ModuleState, LoadsAndUnloadsRepeatedly) {
   EXPECT_EQ(AfxGetModuleState(), before);
 }
 
+namespace {
+int s_deleted;
+
 // A named WINAPI function, not a lambda: 32-bit Windows starts threads with stdcall.
 DWORD WINAPI AddTempObjectThread(LPVOID) {
-  AfxAddTempObject(new int(7), [](void* p) { delete static_cast<int*>(p); });
+  AfxAddTempObject(new int(7), [](void* p) {
+    delete static_cast<int*>(p);
+    ++s_deleted;
+  });
   return AfxGetTempObjectCount() == 1 ? 0 : 1;
 }
+}  // namespace
 
 TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   CElementModule module;
   CString error;
   ASSERT_TRUE(module.Load(CElementModule::GetDefaultPath(), error));
   AFX_MODULE_STATE* before = AfxGetModuleState();
+  AFX_MODULE_STATE* pModuleState = AfxFindModuleState(module.GetHandle());
+  ASSERT_NE(pModuleState, nullptr);
+  const LONG moduleEnded = pModuleState->m_nThreadsTerminated, callerEnded = before->m_nThreadsTerminated;
+  s_deleted = 0;
   HANDLE thread = ::CreateThread(nullptr, 0, AddTempObjectThread, nullptr, 0, nullptr);
   ASSERT_NE(thread, nullptr);
   ::WaitForSingleObject(thread, INFINITE);
@@ -87,5 +98,9 @@ TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   ::GetExitCodeThread(thread, &code);
   ::CloseHandle(thread);
   EXPECT_EQ(code, 0u);
+  EXPECT_EQ(s_deleted, 1) << "the thread's temporary objects end with it";
+  // The platform's own entry point ends the data too: only the count tells that the module's step ran.
+  EXPECT_GE(pModuleState->m_nThreadsTerminated, moduleEnded + 1) << "the module's thread-end step ran in its own state";
+  EXPECT_EQ(before->m_nThreadsTerminated, callerEnded);
   EXPECT_EQ(AfxGetModuleState(), before);
 }
