@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-typedef LRESULT (*PFN_ROBOT_SEND)(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// WINAPI, so that ::SendMessageA itself fits on 32-bit Windows too (stdcall there).
+typedef LRESULT(WINAPI* PFN_ROBOT_SEND)(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 class CControlActions {
 public:

@@ -34,7 +34,7 @@ bool Fail(const char* pszWhat, const char* pszArg) {
   return false;
 }
 
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT WINAPI Send(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   ::SendMessageTimeoutA(hWnd, message, wParam, lParam, SMTO_NORMAL, kPatienceMs, &result);
   return static_cast<LRESULT>(result);
@@ -97,19 +97,24 @@ bool Select(const char* pszID, const char* pszItems) {
   return true;
 }
 
+struct CMessageBoxSearch {
+  DWORD nProcess;
+  HWND hFound;
+};
+
+// A named CALLBACK, not a lambda: 32-bit Windows calls it with the stdcall convention.
+BOOL CALLBACK FindMessageBoxOf(HWND hWnd, LPARAM lParam) {
+  auto* p = reinterpret_cast<CMessageBoxSearch*>(lParam);
+  DWORD nProcess = 0;
+  ::GetWindowThreadProcessId(hWnd, &nProcess);
+  if (nProcess != p->nProcess || !::IsWindowVisible(hWnd) || !IsMessageBox(hWnd)) return TRUE;
+  p->hFound = hWnd;
+  return FALSE;
+}
+
 HWND FindMessageBox(DWORD nProcess) {
-  struct Search {
-    DWORD nProcess;
-    HWND hFound;
-  } search = {nProcess, nullptr};
-  ::EnumWindows([](HWND hWnd, LPARAM lParam) -> BOOL {
-    auto* p = reinterpret_cast<Search*>(lParam);
-    DWORD nProcess = 0;
-    ::GetWindowThreadProcessId(hWnd, &nProcess);
-    if (nProcess != p->nProcess || !::IsWindowVisible(hWnd) || !IsMessageBox(hWnd)) return TRUE;
-    p->hFound = hWnd;
-    return FALSE;
-  }, reinterpret_cast<LPARAM>(&search));
+  CMessageBoxSearch search = {nProcess, nullptr};
+  ::EnumWindows(FindMessageBoxOf, reinterpret_cast<LPARAM>(&search));
   return search.hFound;
 }
 
@@ -157,19 +162,22 @@ bool Key(const char* pszName) {
   return Fail("unknown key", pszName);
 }
 
+// A named WINAPI function, not a lambda: 32-bit Windows starts threads with stdcall.
+DWORD WINAPI SendHelp(LPVOID pTarget) {
+  HWND hTarget = static_cast<HWND>(pTarget);
+  HELPINFO info = {};
+  info.cbSize = sizeof info;
+  info.iContextType = HELPINFO_WINDOW;
+  info.hItemHandle = hTarget;
+  Send(hTarget, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  return 0;
+}
+
 // WM_HELP carries a pointer and cannot be posted; it is sent from a thread of its own, since what
 // it shows may be modal.
 bool Help() {
   // The window travels with the thread: the next step may be waiting for another one already.
-  HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID pTarget) -> DWORD {
-    HWND hTarget = static_cast<HWND>(pTarget);
-    HELPINFO info = {};
-    info.cbSize = sizeof info;
-    info.iContextType = HELPINFO_WINDOW;
-    info.hItemHandle = hTarget;
-    Send(hTarget, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    return 0;
-  }, g_hTarget, 0, nullptr);
+  HANDLE thread = ::CreateThread(nullptr, 0, SendHelp, g_hTarget, 0, nullptr);
   if (thread == nullptr) return Fail("no thread for", "help");
   ::CloseHandle(thread);
   return true;

@@ -15,15 +15,18 @@ bool IsDialogWindow(HWND hWnd) {
   return std::string(cls) == "#32770" && ::IsWindowVisible(hWnd);
 }
 
+// A named CALLBACK, not a lambda: 32-bit Windows calls it with the stdcall convention.
+BOOL CALLBACK CollectDialog(HWND hWnd, LPARAM lParam) {
+  if (IsDialogWindow(hWnd)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+  return TRUE;
+}
+
 // Inside the modal loop: the handlers run before each action returns.
 const CControlActions kActions(&::SendMessageA);
 
 std::vector<HWND> ThreadDialogs() {
   std::vector<HWND> found;
-  ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
-    if (IsDialogWindow(hWnd)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&found));
+  ::EnumThreadWindows(::GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 }  // namespace

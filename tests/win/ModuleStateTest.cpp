@@ -69,6 +69,19 @@ TEST(ModuleState, LoadsAndUnloadsRepeatedly) {
   EXPECT_EQ(AfxGetModuleState(), before);
 }
 
+namespace {
+int s_deleted;
+
+// A named WINAPI function, not a lambda: 32-bit Windows starts threads with stdcall.
+DWORD WINAPI AddTempObjectThread(LPVOID) {
+  AfxAddTempObject(new int(7), [](void* p) {
+    delete static_cast<int*>(p);
+    ++s_deleted;
+  });
+  return AfxGetTempObjectCount() == 1 ? 0 : 1;
+}
+}  // namespace
+
 TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   CElementModule module;
   CString error;
@@ -77,15 +90,8 @@ TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   AFX_MODULE_STATE* pModuleState = AfxFindModuleState(module.GetHandle());
   ASSERT_NE(pModuleState, nullptr);
   const LONG moduleEnded = pModuleState->m_nThreadsTerminated, callerEnded = before->m_nThreadsTerminated;
-  static int s_deleted;
   s_deleted = 0;
-  HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
-    AfxAddTempObject(new int(7), [](void* p) {
-      delete static_cast<int*>(p);
-      ++s_deleted;
-    });
-    return AfxGetTempObjectCount() == 1 ? 0 : 1;
-  }, nullptr, 0, nullptr);
+  HANDLE thread = ::CreateThread(nullptr, 0, AddTempObjectThread, nullptr, 0, nullptr);
   ASSERT_NE(thread, nullptr);
   ::WaitForSingleObject(thread, INFINITE);
   DWORD code = 99;
