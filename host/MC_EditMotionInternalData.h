@@ -11,6 +11,32 @@ class CMC_Motion;
 class CMC_Parameter;
 class CComboBox;
 
+struct MC_PARAM_ITEM;
+
+// The items of a parameter text, found in one pass when a text is first read and shared by the
+// reads that follow on the same text. It keeps a shared copy of that text: while the copy is
+// held, a write to the caller's text goes to a fresh buffer, so an unchanged buffer means
+// unchanged items. No allocation: a text of more items than it holds is scanned at each read.
+class MCK_API CMC_TextItemIndex {
+public:
+  // Counts the items of the key and gives the first one in item.
+  int Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item);
+
+private:
+  enum { kMaxItems = 16 };
+  // An item by offsets into the text, with the first bytes of its key to compare keys by.
+  struct Item {
+    unsigned long long keyPrefix;
+    int begin, end, keyLength, value, valueLength;
+    unsigned char flags;
+  };
+  void Build(const CString& text);
+
+  CString m_text;
+  int m_count = 0;  // -1: more items than m_items holds
+  Item m_items[kMaxItems];
+};
+
 // Chooses which slaves a slave list offers: nonzero for a slave setup to list.
 typedef int (*MC_PFN_SLAVEFILTER)(CMC_Setup* pSlaveSetup);
 // FillSlaveAxisIDsCombo option: no entry for "no slave".
@@ -67,4 +93,7 @@ public:
 
   CMC_Setup& m_setup;
   CMC_Motion& m_motion;
+
+private:
+  CMC_TextItemIndex m_items;
 };

@@ -29,9 +29,9 @@ CString Echo(const MC_PARAM_ITEM& item) { return MC_EchoValue(item.value, item.v
 
 // The one well-formed item of the key. False with the error line, which stays empty when the
 // item is merely absent.
-bool FindItem(const CString& text, const char* pszKey, MC_PARAM_ITEM& item, CString& error) {
-  CParameterTextReader reader(text, text.GetLength());
-  int count = reader.Find(pszKey, item);
+bool FindItem(CMC_TextItemIndex& index, const CString& text, const char* pszKey, MC_PARAM_ITEM& item,
+              CString& error) {
+  int count = index.Find(text, pszKey, static_cast<int>(std::strlen(pszKey)), item);
   if (count == 1 && item.hasEquals && !item.unterminated && item.hasSemicolon) return true;
   if (count > 1)
     error = ErrorLine(pszKey, " is given more than once");
@@ -48,11 +48,11 @@ CString MissingLine(const char* pszKey) { return ErrorLine(pszKey, " is missing"
 
 // A whole number of the item, parsed as Wide and range-checked; empty text on success.
 template <class T, class Wide>
-CString ReadRanged(const CString& text, const char* pszKey, T& field, T min, T max, bool optional,
+CString ReadRanged(CMC_TextItemIndex& index, const CString& text, const char* pszKey, T& field, T min, T max, bool optional,
                    bool (*parse)(const char*, int, Wide&, bool&), const char* pszNotNumber, const char* pszRange) {
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(text, pszKey, item, error)) return error.IsEmpty() && !optional ? MissingLine(pszKey) : error;
+  if (!FindItem(index, text, pszKey, item, error)) return error.IsEmpty() && !optional ? MissingLine(pszKey) : error;
   Wide value = 0;
   bool overflow = false;
   if (item.quoted || !parse(item.value, item.valueLength, value, overflow)) return ErrorLine(pszKey, pszNotNumber, Echo(item));
@@ -65,8 +65,9 @@ CString ReadRanged(const CString& text, const char* pszKey, T& field, T min, T m
   return error;
 }
 
-CString ReadInteger(const CString& text, const char* pszKey, int& field, int min, int max, bool optional) {
-  return ReadRanged<int, long long>(text, pszKey, field, min, max, optional, MC_ParseInteger,
+CString ReadInteger(CMC_TextItemIndex& index, const CString& text, const char* pszKey, int& field, int min, int max,
+                    bool optional) {
+  return ReadRanged<int, long long>(index, text, pszKey, field, min, max, optional, MC_ParseInteger,
                                     ": \"%s\" is not a whole number", "%d to %d");
 }
 
@@ -103,31 +104,96 @@ CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Paramete
 }
 }  // namespace
 
+namespace {
+enum : unsigned char { kHasEquals = 1, kQuoted = 2, kUnterminated = 4, kHasSemicolon = 8 };
+
+// Up to the first eight bytes of a key, zero-padded: equal keys have equal prefixes, and most
+// unequal ones differ in them.
+unsigned long long KeyPrefix(const char* pKey, int nLength) {
+  unsigned long long prefix = 0;
+  std::memcpy(&prefix, pKey, static_cast<std::size_t>(nLength < 8 ? nLength : 8));
+  return prefix;
+}
+}  // namespace
+
+void CMC_TextItemIndex::Build(const CString& text) {
+  m_text = text;
+  m_count = 0;
+  CParameterTextReader reader(text, text.GetLength());
+  MC_PARAM_ITEM item;
+  while (reader.Next(item)) {
+    if (m_count == kMaxItems) {
+      m_count = -1;
+      return;
+    }
+    const char* p = text;
+    unsigned char flags = (item.hasEquals ? kHasEquals : 0) | (item.quoted ? kQuoted : 0) |
+                          (item.unterminated ? kUnterminated : 0) | (item.hasSemicolon ? kHasSemicolon : 0);
+    int value = item.value != nullptr ? static_cast<int>(item.value - p) : -1;
+    m_items[m_count++] = {KeyPrefix(item.key, item.keyLength), item.begin, item.end, item.keyLength, value,
+                          item.valueLength, flags};
+  }
+}
+
+int CMC_TextItemIndex::Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item) {
+  // The same buffer is the same text: it cannot change while m_text shares it.
+  if (m_text.GetString() != text.GetString()) Build(text);
+  const char* p = text;
+  if (m_count < 0) {
+    CParameterTextReader reader(p, text.GetLength());
+    return reader.Find(pszKey, item);
+  }
+  const Item* first = nullptr;
+  int count = 0;
+  unsigned long long prefix = KeyPrefix(pszKey, nKeyLength);
+  for (int i = 0; i < m_count; ++i) {
+    const Item& candidate = m_items[i];
+    if (candidate.keyPrefix == prefix && candidate.keyLength == nKeyLength &&
+        (nKeyLength <= 8 || std::memcmp(p + candidate.begin + 8, pszKey + 8, static_cast<std::size_t>(nKeyLength - 8)) == 0) &&
+        count++ == 0)
+      first = &candidate;
+  }
+  if (first != nullptr) {
+    item.begin = first->begin;
+    item.end = first->end;
+    item.key = p + first->begin;
+    item.keyLength = first->keyLength;
+    item.value = first->value >= 0 ? p + first->value : nullptr;
+    item.valueLength = first->valueLength;
+    item.hasEquals = (first->flags & kHasEquals) != 0;
+    item.quoted = (first->flags & kQuoted) != 0;
+    item.unterminated = (first->flags & kUnterminated) != 0;
+    item.hasSemicolon = (first->flags & kHasSemicolon) != 0;
+  }
+  return count;
+}
+
 CString CMC_EditMotionInternalData::ReadRadioParam(CString& text, const char* key, int& field, int min, int max) {
-  return ReadInteger(text, key, field, min, max, false);
+  return ReadInteger(m_items, text, key, field, min, max, false);
 }
 
 void CMC_EditMotionInternalData::ReadOptionalRadioParam(CString& text, const char* key, int& field, int min, int max) {
-  ReadInteger(text, key, field, min, max, true);
+  ReadInteger(m_items, text, key, field, min, max, true);
 }
 
 CString CMC_EditMotionInternalData::ReadHexaParam(CString& text, const char* key, uint32_t& field, uint32_t min,
                                                   uint32_t max) {
   return ReadRanged<uint32_t, unsigned long long>(
-      text, key, field, min, max, false, MC_ParseHexa,
+      m_items, text, key, field, min, max, false, MC_ParseHexa,
       ": \"%s\" is not a hexadecimal number (0x and hexadecimal digits)", "0x%X to 0x%X");
 }
 
 CString CMC_EditMotionInternalData::ReadStringParam(CString& text, const char* key, CString& field) {
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
+  if (!FindItem(m_items, text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
   if (!item.quoted) return ErrorLine(key, ": \"%s\" is not a text in double quotes", Echo(item));
   // A name ends at its first NUL wherever the kernel takes it as const char*: "F5\0x" would be
   // checked and called as F5 but written back whole.
   if (std::memchr(item.value, '\0', static_cast<std::size_t>(item.valueLength)) != nullptr)
     return ErrorLine(key, ": the text in double quotes holds a NUL character");
-  field = MC_UnquoteString(item.value, item.valueLength);
+  static CString s_read;  // reused while no caller holds the last string read
+  field = MC_ReusedText(s_read, item.valueLength, [&](char* out) { return MC_UnquoteString(item.value, item.valueLength, out); });
   return error;
 }
 
@@ -137,7 +203,7 @@ CString CMC_EditMotionInternalData::ReadOptionalDataParam(CString& text, const c
   field.SetName(name);
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(text, name, item, error)) {
+  if (!FindItem(m_items, text, name, item, error)) {
     present = error.IsEmpty() ? 0 : 1;
     return error;
   }

@@ -29,14 +29,10 @@ public:
   // Counts the items of the key (the whole text is scanned) and keeps the first in item.
   int Find(const char* pszKey, MC_PARAM_ITEM& item);
 
-  static bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
   static bool KeyIs(const MC_PARAM_ITEM& item, const char* pszKey, int nKeyLength);
   static bool KeyIs(const MC_PARAM_ITEM& item, const char* pszKey);
 
 private:
-  void SkipBlanks() {
-    while (m_pos < m_length && IsBlank(m_text[m_pos])) ++m_pos;
-  }
   // Past a string that starts at m_pos (on its opening quote); false when the text ends inside.
   bool SkipString();
 

@@ -15,8 +15,9 @@ bool MC_ParseDecimal(const char* p, int n, double& value);
 // Splits "number[unit]"; false when the value does not end with a unit in square brackets.
 bool MC_SplitPhysical(const char* p, int n, int& numberLength, const char*& unit, int& unitLength);
 
-// The characters of a string item, its doubled quotes made single, and back.
-CString MC_UnquoteString(const char* p, int n);
+// The characters of a string item, its doubled quotes made single, and back. Unquoting writes
+// at most n characters into out and returns how many.
+int MC_UnquoteString(const char* p, int n, char* out);
 CString MC_QuoteString(const char* p, int n);
 
 // The value as an error line may show it: one line of printable characters, shortened.
