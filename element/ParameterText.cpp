@@ -1,5 +1,7 @@
 // The element's parameter text: its items, their validation against the master and the chosen
 // slave, and the default text.
+#include <cstring>
+
 #include "ElementKeys.h"
 #include "InternalData.h"
 
@@ -9,8 +11,11 @@ const UINT kInvalidValueMessage = 20048;
 }  // namespace
 
 CString InvalidValueLine(ElementKey key) {
-  CString line;
-  line.Format(kInvalidValueMessage, g_elementKeys[key]);
+  CString message, line;
+  message.LoadString(kInvalidValueMessage);
+  // Room for the line end too, so that the line is allocated once.
+  line.Preallocate(message.GetLength() + static_cast<int>(std::strlen(g_elementKeys[key])) + 2);
+  line.AppendFormat(message, g_elementKeys[key]);
   line += "\r\n";
   return line;
 }

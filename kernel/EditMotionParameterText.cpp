@@ -17,15 +17,20 @@ namespace {
 // The motion language counts a time in control-loop periods with a signed 32-bit integer.
 const double kMaxControlLoopPeriods = 2147483647.0;
 
+// One allocation: the line's room is reserved before it is written.
 CString ErrorLine(const char* pszKey, const char* pszFormat, const char* pszDetail = "", const char* pszMore = "") {
+  const char kStart[] = "Parameter ", kEnd[] = ".\r\n";
   CString line;
-  line.Format("Parameter %s", pszKey);
+  line.Preallocate(static_cast<int>(sizeof kStart + std::strlen(pszKey) + std::strlen(pszFormat) + std::strlen(pszDetail) +
+                                    std::strlen(pszMore) + sizeof kEnd));
+  line += kStart;
+  line += pszKey;
   line.AppendFormat(pszFormat, pszDetail, pszMore);
-  line += ".\r\n";
+  line += kEnd;
   return line;
 }
 
-CString Echo(const MC_PARAM_ITEM& item) { return MC_EchoValue(item.value, item.valueLength); }
+MC_SHORT_TEXT Echo(const MC_PARAM_ITEM& item) { return MC_EchoValue(item.value, item.valueLength); }
 
 // The one well-formed item of the key. False with the error line, which stays empty when the
 // item is merely absent.
@@ -57,8 +62,8 @@ CString ReadRanged(CMC_TextItemIndex& index, const CString& text, const char* ps
   bool overflow = false;
   if (item.quoted || !parse(item.value, item.valueLength, value, overflow)) return ErrorLine(pszKey, pszNotNumber, Echo(item));
   if (overflow || value < min || value > max) {
-    CString range;
-    range.Format(pszRange, min, max);
+    MC_SHORT_TEXT range;
+    std::snprintf(range.text, sizeof range.text, pszRange, min, max);
     return ErrorLine(pszKey, ": %s is out of range (%s)", Echo(item), range);
   }
   field = static_cast<T>(value);
@@ -71,11 +76,14 @@ CString ReadInteger(CMC_TextItemIndex& index, const CString& text, const char* p
                                     ": \"%s\" is not a whole number", "%d to %d");
 }
 
-CString UnitList() {
-  CString list;
+MC_SHORT_TEXT UnitList() {
+  MC_SHORT_TEXT list;
+  int length = 0;
+  list.text[0] = '\0';
   for (int i = 0; i < CMC_Parameter::GetUnitCount(); ++i) {
-    if (i > 0) list += i + 1 < CMC_Parameter::GetUnitCount() ? ", " : " or ";
-    list += CMC_Parameter::GetUnitName(i);
+    const char* separator = i == 0 ? "" : i + 1 < CMC_Parameter::GetUnitCount() ? ", " : " or ";
+    length += std::snprintf(list.text + length, sizeof list.text - static_cast<std::size_t>(length), "%s%s", separator,
+                            CMC_Parameter::GetUnitName(i));
   }
   return list;
 }
@@ -96,8 +104,8 @@ CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Paramete
   value.SetValue(number == 0 ? 0.0 : number);  // no negative zero
   double periods = value.GetControlLoopPeriods();
   if (!std::isfinite(number) || !(periods >= 0 && periods <= kMaxControlLoopPeriods)) {
-    CString range;
-    range.Format("0 to %.0f control-loop periods", kMaxControlLoopPeriods);
+    MC_SHORT_TEXT range;
+    std::snprintf(range.text, sizeof range.text, "0 to %.0f control-loop periods", kMaxControlLoopPeriods);
     return ErrorLine(pszKey, ": %s is out of range (%s)", Echo(item), range);
   }
   return CString();

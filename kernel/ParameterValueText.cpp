@@ -46,7 +46,7 @@ bool ParseShortDecimal(const char* p, int n, double& value) {
   return true;
 }
 
-const int kEchoMax = 32;
+const int kEchoMax = 32;  // and "..." after it, within MC_SHORT_TEXT
 // Longest decimal the reader converts; longer ones are no sensible time.
 const int kDecimalMax = 64;
 }  // namespace
@@ -138,13 +138,13 @@ CString MC_QuoteString(const char* p, int n) {
   return text;
 }
 
-CString MC_EchoValue(const char* p, int n) {
+MC_SHORT_TEXT MC_EchoValue(const char* p, int n) {
+  MC_SHORT_TEXT echo;
   int shown = n < kEchoMax ? n : kEchoMax;
-  CString text(p, shown);
   for (int i = 0; i < shown; ++i) {
     unsigned char ch = static_cast<unsigned char>(p[i]);
-    if (ch < 0x20 || ch > 0x7E) text.SetAt(i, '?');
+    echo.text[i] = ch < 0x20 || ch > 0x7E ? '?' : p[i];
   }
-  if (shown < n) text += "...";
-  return text;
+  std::strcpy(echo.text + shown, shown < n ? "..." : "");
+  return echo;
 }

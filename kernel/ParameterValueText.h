@@ -20,5 +20,12 @@ bool MC_SplitPhysical(const char* p, int n, int& numberLength, const char*& unit
 int MC_UnquoteString(const char* p, int n, char* out);
 CString MC_QuoteString(const char* p, int n);
 
+// A short text built on the stack, for the parts of an error line, so that the line is the only
+// allocation its reading error makes.
+struct MC_SHORT_TEXT {
+  char text[64];
+  operator const char*() const { return text; }
+};
+
 // The value as an error line may show it: one line of printable characters, shortened.
-CString MC_EchoValue(const char* p, int n);
+MC_SHORT_TEXT MC_EchoValue(const char* p, int n);
