@@ -4,6 +4,7 @@
 // where a cost growing faster than the text would show.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -90,7 +91,16 @@ double MemchrNanosecondsPerByte(const std::vector<CString>& texts) {
 }
 }  // namespace
 
-int main() {
+// A program file of count elements of the mix, one a line, for the measures of compile.
+int WriteProgram(long count) {
+  for (long i = 0; i < count; ++i) std::printf("%s\n", TextOf(kMix[i % kMixSize]).GetString());
+  return 0;
+}
+
+int main(int argc, char** argv) {
+  //   translate_bench               the figures
+  //   translate_bench --program N   a program of N valid elements on stdout
+  if (argc == 3 && std::strcmp(argv[1], "--program") == 0) return WriteProgram(std::atol(argv[2]));
   std::unique_ptr<CMC_DriveNetwork> network = CMC_DriveNetwork::LoadDefault();
   const int mixSize = kMixSize;
   std::vector<CString> texts;
