@@ -10,7 +10,7 @@
 
 #include "AllocationCounter.h"
 #include "BenchElements.h"
-#include "Exports.h"
+#include "ElementExports.h"
 #include "MC_DriveNetwork.h"
 
 namespace {

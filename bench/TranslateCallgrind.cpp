@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "BenchElements.h"
-#include "Exports.h"
+#include "ElementExports.h"
 #include "MC_DriveNetwork.h"
 
 int main(int argc, char** argv) {

@@ -13,37 +13,37 @@ uint32_t BitMask(int nBit) { return static_cast<uint32_t>(1) << nBit; }
 void CEditorDlg::FillBitList(int nListID, uint32_t bits, uint32_t selected, MC_PFN_ERRORREGDESC pfnDescription) {
   CWnd* pList = GetDlgItem(nListID);
   if (pList == nullptr) return;
-  HWND hList = pList->m_hWnd;
-  ::SendMessageA(hList, LB_RESETCONTENT, 0, 0);
+  CBorrowedWnd<CListBox> list(pList);
+  list.ResetContent();
   for (int nBit = 0; nBit < kRegisterBits; ++nBit) {
     const uint32_t mask = BitMask(nBit);
     if (!(bits & mask)) continue;
     CString text;
     text.Format("Bit %d: %s", nBit, static_cast<const char*>((m_data.m_setup.*pfnDescription)(nBit)));
-    LRESULT nIndex = ::SendMessageA(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<const char*>(text)));
+    const int nIndex = list.AddString(text);
     // A refused string leaves the bit out of the list, and so out of the masks read back.
     if (nIndex < 0) continue;
-    ::SendMessageA(hList, LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(mask));
-    ::SendMessageA(hList, LB_SETSEL, (selected & mask) != 0, nIndex);
+    list.SetItemData(nIndex, mask);
+    list.SetSel(nIndex, (selected & mask) != 0);
   }
 }
 
 void CEditorDlg::ReadBitListMasks(int nListID, uint32_t& bits, uint32_t& selected) {
   CWnd* pList = GetDlgItem(nListID);
   if (pList == nullptr) return;
-  HWND hList = pList->m_hWnd;
-  auto itemBits = [hList](WPARAM nIndex) { return static_cast<uint32_t>(::SendMessageA(hList, LB_GETITEMDATA, nIndex, 0)); };
+  CBorrowedWnd<CListBox> list(pList);
+  auto itemBits = [&list](int nIndex) { return static_cast<uint32_t>(list.GetItemData(nIndex)); };
   bits = 0;
-  const LRESULT nCount = ::SendMessageA(hList, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < nCount; ++i) bits |= itemBits(static_cast<WPARAM>(i));
+  const int nCount = list.GetCount();
+  for (int i = 0; i < nCount; ++i) bits |= itemBits(i);
   selected = 0;
-  const LRESULT nSelected = ::SendMessageA(hList, LB_GETSELCOUNT, 0, 0);
+  const int nSelected = list.GetSelCount();
   if (nSelected <= 0) return;
   int* pIndexes = static_cast<int*>(AfxTryAllocMemory(static_cast<std::size_t>(nSelected) * sizeof(int)));
   if (pIndexes == nullptr) return;
   // Another count than asked for reads as no selection.
-  if (::SendMessageA(hList, LB_GETSELITEMS, static_cast<WPARAM>(nSelected), reinterpret_cast<LPARAM>(pIndexes)) == nSelected)
-    for (LRESULT i = 0; i < nSelected; ++i) selected |= itemBits(static_cast<WPARAM>(pIndexes[i]));
+  if (list.GetSelItems(nSelected, pIndexes) == nSelected)
+    for (int i = 0; i < nSelected; ++i) selected |= itemBits(pIndexes[i]);
   AfxFreeMemory(pIndexes);
 }
 

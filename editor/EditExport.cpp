@@ -1,6 +1,6 @@
 // The editing export: the modal editor on the element's parameter text.
 #include "EditorDlg.h"
-#include "Exports.h"
+#include "ElementExports.h"
 
 int EditMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText) {
   if (pSetup == nullptr || pMotion == nullptr || pText == nullptr) return 0;

@@ -3,12 +3,10 @@
 // values of an operation not chosen survive until the dialog ends.
 #include "EditorDlg.h"
 
+#include "MC_Messages.h"
 #include "resource.h"
 
 namespace {
-// The host's message for an operation that needs a slave and has none.
-const UINT kIdsSlaveRequired = 20037;
-
 bool NeedsSlave(int type) { return type == SendErrorMask || type == CallFunction || type == AbortFunction; }
 }  // namespace
 
@@ -18,7 +16,7 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
   if (pDX->m_bSaveAndValidate) {
     if (m_checkInput && NeedsSlave(type) && m_data.m_slave < 0) {
       pDX->PrepareCtrl(IDC_SLAVE);
-      AfxMessageBox(kIdsSlaveRequired, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+      AfxMessageBox(IDS_MC_SLAVE_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
       pDX->Fail();
     }
     // Confirming with no operation would store a text that no translation accepts, in place of

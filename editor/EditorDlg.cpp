@@ -17,9 +17,7 @@ CEditorDlg::~CEditorDlg() = default;
 BOOL CEditorDlg::OnInitDialog() {
   // Operation 3 is kept even when its slave cannot call functions: the slave is still valid for
   // it in parameter text.
-  if ((m_data.m_type == SendErrorMask && !m_data.CanSendErrorMask()) ||
-      (m_data.m_type == CallFunction && !m_data.CanCallFunction()))
-    m_data.m_type = NoOperation;
+  m_data.DropUnavailableOperation(false);
   CMC_EditMotionDlg::OnInitDialog();
   if (CWnd* pSlaves = GetDlgItem(IDC_SLAVE)) {
     CBorrowedWnd<CComboBox> slaves(pSlaves);
@@ -35,6 +33,11 @@ CMC_EditMotionInternalData* CEditorDlg::GetInternalData() { return &m_data; }
 
 void CEditorDlg::OnSelEndOkTimeoutUnit() { ChangeParameterUnit(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT); }
 
+// The operation radio buttons and the wait check box have no entry: a click reaches the base
+// class's OnCommand, which makes the radio choice exclusive (disabled members included) and runs
+// UpdateData(TRUE) then UpdateData(FALSE). The save direction reads the new operation into
+// m_data.m_type, and the values of the old one while its controls are still enabled; the load
+// direction enables the new operation's controls and the move buttons (DoDataExchange).
 BEGIN_MESSAGE_MAP(CEditorDlg, CMC_EditMotionDlg)
   ON_CBN_SELENDOK(IDC_SLAVE, OnSelEndOkSlave)
   ON_CBN_SELENDOK(IDC_TIMEOUT_UNIT, OnSelEndOkTimeoutUnit)

@@ -20,11 +20,7 @@ void CEditorDlg::OnSelEndOkSlave() {
   if (nSlave == m_data.m_slave) return;
   m_data.m_slave = nSlave;
   m_data.ResolveSlave();
-  // Initialising the slaves needs nothing of the chosen slave.
-  if ((m_data.m_type == SendErrorMask && !m_data.CanSendErrorMask()) ||
-      (m_data.m_type == CallFunction && !m_data.CanCallFunction()) ||
-      (m_data.m_type == AbortFunction && !m_data.CanCallFunction()))
-    m_data.m_type = NoOperation;
+  m_data.DropUnavailableOperation(true);
   RefreshSlaveControls();
   UpdateData(FALSE);
 }
@@ -46,14 +42,11 @@ void CEditorDlg::RefreshSlaveControls() {
 void CEditorDlg::FillFunctionCombo() {
   CWnd* pCombo = GetDlgItem(IDC_FUNCTION);
   if (pCombo == nullptr) return;
-  HWND hCombo = pCombo->m_hWnd;
-  ::SendMessageA(hCombo, CB_RESETCONTENT, 0, 0);
+  CBorrowedWnd<CComboBox> functions(pCombo);
+  functions.ResetContent();
   if (m_data.m_slaveMotion == nullptr || m_data.m_slaveSetup->IsMotionController()) return;
   int nCount = m_data.m_slaveMotion->GetFunctionsCount();
   if (nCount > kMaxListedFunctions) nCount = kMaxListedFunctions;
-  for (int i = 0; i < nCount; ++i) {
-    CString name = m_data.m_slaveMotion->GetFunctionName(i);
-    ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<const char*>(name)));
-  }
+  for (int i = 0; i < nCount; ++i) functions.AddString(m_data.m_slaveMotion->GetFunctionName(i));
   pCombo->SetWindowText(m_data.m_type == CallFunction ? static_cast<const char*>(m_data.m_functionName) : "");
 }

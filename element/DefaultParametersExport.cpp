@@ -1,5 +1,5 @@
 // The export that gives the host the parameter text of a new element.
-#include "Exports.h"
+#include "ElementExports.h"
 #include "InternalData.h"
 
 void GetDefaultParameters(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pOut) {

@@ -32,6 +32,13 @@ int CInternalData::CanSendErrorMask() {
   return m_slaveSetup != nullptr && m_slaveSetup->FindVariable(g_elementKeys[kKeyErrorMask], 1) != nullptr ? 1 : 0;
 }
 
+void CInternalData::DropUnavailableOperation(bool bAbortNeedsFunctions) {
+  // Initialising the slaves needs nothing of the chosen slave.
+  if ((m_type == SendErrorMask && !CanSendErrorMask()) || (m_type == CallFunction && !CanCallFunction()) ||
+      (m_type == AbortFunction && bAbortNeedsFunctions && !CanCallFunction()))
+    m_type = NoOperation;
+}
+
 int CInternalData::CanCallFunction() {
   // Compared with 1, not with zero: only a slave reporting exactly 1 is a motion controller here.
   return m_slaveMotion != nullptr && m_slaveMotion->GetFunctionsCount() > 0 &&

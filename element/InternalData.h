@@ -39,6 +39,10 @@ public:
   int CanSendErrorMask();
   // 1 when the resolved slave's program has functions and the slave is no motion controller.
   int CanCallFunction();
+  // Sets m_type to NoOperation when the resolved slave does not allow the chosen operation.
+  // Aborting needs a slave that can call functions only when bAbortNeedsFunctions: an abort
+  // read from parameter text is valid on any slave, one chosen anew is not.
+  void DropUnavailableOperation(bool bAbortNeedsFunctions);
 
   int m_type;
   int m_timeoutUsed;

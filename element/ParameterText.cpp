@@ -4,15 +4,11 @@
 
 #include "ElementKeys.h"
 #include "InternalData.h"
-
-namespace {
-// The host's message "the value of parameter %s is invalid", with the key as its one argument.
-const UINT kInvalidValueMessage = 20048;
-}  // namespace
+#include "MC_Messages.h"
 
 CString InvalidValueLine(ElementKey key) {
   CString message, line;
-  message.LoadString(kInvalidValueMessage);
+  message.LoadString(IDS_MC_INVALID_VALUE);
   // Room for the line end too, so that the line is allocated once.
   line.Preallocate(message.GetLength() + static_cast<int>(std::strlen(g_elementKeys[key])) + 2);
   line.AppendFormat(message, g_elementKeys[key]);

@@ -159,8 +159,6 @@ std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadFile(const char* pszPath
   return LoadText(text.str().c_str(), pszPath, error);
 }
 
-const char* CMC_DriveNetwork::GetDefaultNetworkText() { return kDefaultNetworkJson; }
-
 std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadDefault() {
   CString error;
   return LoadText(kDefaultNetworkJson, "built-in network", error);

@@ -1,8 +1,8 @@
 // The kernel's message strings: one definition for the resource script and the native build.
 #pragma once
 
-#define IDS_MC_SLAVE_REQUIRED 20037
-#define IDS_MC_INVALID_VALUE 20048
+#include "MC_Messages.h"
+
 #define IDS_MC_NUMBER_REQUIRED 20050
 
 #define IDS_MC_SLAVE_REQUIRED_TEXT "Please choose a slave for this operation."

@@ -13,6 +13,9 @@ void AppendItem(CString& out, const char* pszKey, const char* pszValue, int nVal
 }
 }  // namespace
 
+// A key that appears twice is a read error; writing it repairs the text: the first item of the
+// key is replaced in place and the later ones are dropped, so that the text reads back as written
+// and every other item stays byte for byte.
 void MC_SetParameterItem(CString& text, const char* pszKey, const char* pszValue, int nValueLength) {
   if (pszKey == nullptr) return;
   if (pszValue == nullptr) nValueLength = 0;

@@ -1,5 +1,5 @@
 // What the host lists and enables the element by.
-#include "Exports.h"
+#include "ElementExports.h"
 
 namespace {
 const char kElementName[] = "Slave Management";

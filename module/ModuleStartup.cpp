@@ -28,6 +28,8 @@ BOOL StartModule(HINSTANCE hInstance) {
     return FALSE;
   }
   try {
+    // Joins the module's own chain (its state is current here), not the host's: the host links
+    // the module into its own chain itself when it loads it (docs/ARCHITECTURE.md).
     AfxInitExtensionModule(g_extensionModule, hInstance);
     new CDynLinkLibrary(g_extensionModule, FALSE);
   } catch (CMemoryException* e) {
@@ -62,7 +64,14 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
   return TRUE;
 }
 
+// The DLL's entry point (set by the linker), around the C runtime's: the runtime builds the static
+// objects (g_moduleState, theApp) before it calls DllMain, and CWinApp's constructor registers
+// the application with the module state current at that moment. Only an entry point that runs
+// first can make the module's own state current for that, and give the caller's back after the
+// runtime has destroyed the statics on unload.
 extern "C" BOOL WINAPI SlaveManagementEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) {
+  // A process that cannot spare 8 KB of local memory refuses the load here, before anything is
+  // built, rather than half-way through start-up with some statics built and others not.
   if (dwReason == DLL_PROCESS_ATTACH) {
     HLOCAL hProbe = ::LocalAlloc(LMEM_FIXED, 8192);
     if (hProbe == nullptr) return FALSE;

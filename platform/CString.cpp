@@ -221,15 +221,6 @@ void CString::SetAt(int nIndex, char ch) {
 
 int CString::Compare(const char* psz) const { return std::strcmp(m_pchData, psz ? psz : ""); }
 
-int CString::CompareNoCase(const char* psz) const {
-  const unsigned char* a = reinterpret_cast<const unsigned char*>(m_pchData);
-  const unsigned char* b = reinterpret_cast<const unsigned char*>(psz ? psz : "");
-  for (;; ++a, ++b) {
-    int ca = std::tolower(*a), cb = std::tolower(*b);
-    if (ca != cb || ca == 0) return ca - cb;
-  }
-}
-
 int CString::Find(char ch, int nStart) const {
   if (nStart < 0 || nStart >= GetLength()) return -1;
   const void* p = std::memchr(m_pchData + nStart, ch, static_cast<std::size_t>(GetLength() - nStart));

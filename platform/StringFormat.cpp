@@ -1,6 +1,8 @@
 // CString formatting. The platform's printf rules are Windows': a long is 32 bits, so "%lX"
 // takes an unsigned 32-bit value. Where long is wider (the native core build) the "l" length
-// modifier of integer conversions is dropped before the C library sees the format.
+// modifier of integer conversions is dropped before the C library sees the format, so that one
+// format string (the element's "0x%lX" of a 32-bit mask) gives the same text in both builds and
+// the C library never reads 64 bits from a 32-bit argument.
 #include <cstdio>
 #include <cstring>
 

@@ -23,7 +23,8 @@ public:
   DECLARE_MESSAGE_MAP()
 };
 
-// Core initialisation of the current module state.
+// Core initialisation of the current module state. Nothing to do on this platform; the start-up
+// keeps the call so that it runs the same sequence as on the shared library it stands in for.
 AFX_API BOOL AfxCoreInitModule();
 // Window-library initialisation and termination for the current module state.
 AFX_API BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -23,6 +23,8 @@ public:
 
   HMODULE m_hModule;
   HMODULE m_hResource;
+  // Whether the record is the platform's own; nothing here searches by it, but the module
+  // passes it at start-up as it does on the shared library this layer stands in for.
   BOOL m_bSystem;
   CDynLinkLibrary* m_pNextDLL = nullptr;
   AFX_MODULE_STATE* m_pModuleState;

@@ -29,7 +29,6 @@ public:
 
 // The state current on this thread; the process's application state when none was set.
 AFX_API AFX_MODULE_STATE* AfxGetModuleState();
-AFX_API AFX_MODULE_STATE* AfxGetAppModuleState();
 // Makes pNewState current on this thread and returns the state that was current.
 AFX_API AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pNewState);
 // The live module state whose instance handle is hInstance, or null.
@@ -47,8 +46,6 @@ private:
   AFX_MODULE_STATE* m_pPrevState;
 };
 
-AFX_API HINSTANCE AfxGetInstanceHandle();
-AFX_API HINSTANCE AfxGetResourceHandle();
 AFX_API CWinApp* AfxGetApp();
 // The first module of the current state's chain that holds the resource, or null.
 AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

@@ -49,7 +49,6 @@ public:
   const char* GetString() const { return m_pchData; }
 
   int Compare(const char* psz) const;
-  int CompareNoCase(const char* psz) const;
 
   int Find(char ch, int nStart = 0) const;
   int Find(const char* pszSub, int nStart = 0) const;

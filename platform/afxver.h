@@ -20,8 +20,6 @@ typedef unsigned int UINT;
 typedef char CHAR;
 typedef const CHAR* LPCSTR;
 typedef CHAR* LPSTR;
-typedef LPCSTR LPCTSTR;
-typedef LPSTR LPTSTR;
 #ifndef FALSE
 #  define FALSE 0
 #endif

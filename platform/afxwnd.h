@@ -52,7 +52,20 @@ public:
   DWORD_PTR GetItemData(int nIndex) const;
   int SetItemData(int nIndex, DWORD_PTR dwItemData);
   int GetLBText(int nIndex, CString& rString) const;
-  int SelectString(int nStartAfter, LPCSTR lpszString);
+};
+
+class AFX_API CListBox : public CWnd {
+public:
+  int GetCount() const;
+  int AddString(LPCSTR lpszString);
+  void ResetContent();
+  DWORD_PTR GetItemData(int nIndex) const;
+  int SetItemData(int nIndex, DWORD_PTR dwItemData);
+  // Multiple-selection lists: selects or deselects one item (-1: all of them).
+  int SetSel(int nIndex, BOOL bSelect = TRUE);
+  int GetSelCount() const;
+  // Fills rgIndex with up to nMaxItems indexes of selected items; returns how many it wrote.
+  int GetSelItems(int nMaxItems, LPINT rgIndex) const;
 };
 
 // A control's handle seen through a wrapper of a more specific class for one scope, without

@@ -32,8 +32,3 @@
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif
-
-// The platform's code for "add a string to a combo box" in dialog initialisation data.
-#define AFX_CB_ADDSTRING 0x0403
-// Resource type of dialog initialisation data.
-#define RT_DLGINIT_ID 240

@@ -1,6 +1,6 @@
 // The translation export: parameter text in, motion-program lines or error lines out.
 #include "ElementKeys.h"
-#include "Exports.h"
+#include "ElementExports.h"
 #include "InternalData.h"
 
 int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut) {

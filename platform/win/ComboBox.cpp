@@ -23,7 +23,3 @@ int CComboBox::GetLBText(int nIndex, CString& rString) const {
   rString.ReleaseBuffer(nCopied < 0 ? 0 : nCopied);
   return nCopied;
 }
-
-int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString) {
-  return static_cast<int>(SendMessage(CB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
-}

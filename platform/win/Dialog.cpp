@@ -42,9 +42,9 @@ CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
   LPCSTR lpszName = MAKEINTRESOURCEA(m_nIDTemplate);
-  HINSTANCE hInst = AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(5));  // RT_DIALOG
+  HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
   if (hInst == nullptr) return -1;
-  HRSRC hResource = ::FindResourceA(hInst, lpszName, MAKEINTRESOURCEA(5));
+  HRSRC hResource = ::FindResourceA(hInst, lpszName, RT_DIALOG);
   HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
   auto* pTemplate = hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hTemplate)) : nullptr;
   if (pTemplate == nullptr) return -1;

@@ -3,13 +3,9 @@
 #include <cstring>
 
 #include "../afxdlgs.h"
+#include "../afxres.h"
 
 namespace {
-const LPCSTR kDlgInitType = MAKEINTRESOURCEA(240);
-// The 16-bit message codes the data uses; translated to today's list and combo messages.
-const WORD kDlgInitListAddString = 0x0401;
-const WORD kDlgInitComboAddString = 0x0403;
-
 template <class T>
 T ReadAt(const BYTE* p) {
   T v;
@@ -19,9 +15,9 @@ T ReadAt(const BYTE* p) {
 }  // namespace
 
 BOOL CDialog::ExecuteDlgInit(LPCSTR lpszResourceName) {
-  HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, kDlgInitType);
+  HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
   if (hInst == nullptr) return TRUE;  // nothing to apply
-  HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, kDlgInitType);
+  HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, RT_DLGINIT);
   HGLOBAL hData = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
   const BYTE* p = hData != nullptr ? static_cast<const BYTE*>(::LockResource(hData)) : nullptr;
   if (p == nullptr) return FALSE;
@@ -35,7 +31,7 @@ BOOL CDialog::ExecuteDlgInit(LPCSTR lpszResourceName) {
     DWORD nLength = ReadAt<DWORD>(p + 4);
     const BYTE* pData = p + 8;
     if (nLength > static_cast<DWORD>(pEnd - pData)) return FALSE;
-    UINT message = nMsg == kDlgInitListAddString ? LB_ADDSTRING : nMsg == kDlgInitComboAddString ? CB_ADDSTRING : nMsg;
+    UINT message = nMsg == AFX_LB_ADDSTRING ? LB_ADDSTRING : nMsg == AFX_CB_ADDSTRING ? CB_ADDSTRING : nMsg;
     if (::SendDlgItemMessageA(m_hWnd, nIDC, message, 0, reinterpret_cast<LPARAM>(pData)) < 0 &&
         (message == LB_ADDSTRING || message == CB_ADDSTRING))
       bSuccess = FALSE;

@@ -36,8 +36,6 @@ AFX_MODULE_STATE::~AFX_MODULE_STATE() {
     }
 }
 
-AFX_MODULE_STATE* AfxGetAppModuleState() { return &AppState(); }
-
 AFX_MODULE_STATE* AfxGetModuleState() { return t_pCurrentState ? t_pCurrentState : &AppState(); }
 
 AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pNewState) {
@@ -52,8 +50,6 @@ AFX_MODULE_STATE* AfxFindModuleState(HINSTANCE hInstance) {
   return nullptr;
 }
 
-HINSTANCE AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
-HINSTANCE AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
 CWinApp* AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
 HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {

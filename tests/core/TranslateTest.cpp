@@ -1,7 +1,7 @@
 // Motion-program lines from parameter text, through the two working exports.
 #include <gtest/gtest.h>
 
-#include "Exports.h"
+#include "ElementExports.h"
 #include "InternalData.h"
 #include "TestNetworks.h"
 

@@ -1,5 +1,4 @@
 // The fault tests of the native build drive the element's export function directly.
-#include "Exports.h"
 #include "TranslateUnderTest.h"
 
 CTranslateUnderTest::CTranslateUnderTest() : m_pfn(&TranslateMotionSequence) {}

@@ -51,7 +51,7 @@ protected:
   }
   CTranslateUnderTest m_export;
   std::unique_ptr<CMC_DriveNetwork> m_network;
-  PFN_TRANSLATE_UNDER_TEST m_translate = nullptr;
+  PFN_TranslateMotionSequence m_translate = nullptr;
   int m_result = -1;
 };
 }  // namespace

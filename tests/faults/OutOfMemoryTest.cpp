@@ -18,7 +18,7 @@ bool SameBytes(const CString& a, const CString& b) {
 TEST(OutOfMemory, EveryFailedAllocationReachesTheCallerAndLeavesNothing) {
   auto network = LoadStandardNetwork();
   CTranslateUnderTest under;
-  PFN_TRANSLATE_UNDER_TEST translate = under.Get();
+  PFN_TranslateMotionSequence translate = under.Get();
   ASSERT_NE(translate, nullptr);
   const char* const texts[] = {
       "Type=0;ATIME=250[ms];",

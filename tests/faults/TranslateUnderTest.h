@@ -2,9 +2,7 @@
 // build, the real module's export, loaded the way the host loads it, in the Windows build.
 #pragma once
 
-#include "MC_Kernel.h"
-
-typedef int (*PFN_TRANSLATE_UNDER_TEST)(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut);
+#include "ElementExports.h"
 
 class CElementModule;
 
@@ -18,9 +16,9 @@ public:
   CTranslateUnderTest& operator=(const CTranslateUnderTest&) = delete;
 
   // Null when the export could not be had.
-  PFN_TRANSLATE_UNDER_TEST Get() const { return m_pfn; }
+  PFN_TranslateMotionSequence Get() const { return m_pfn; }
 
 private:
   CElementModule* m_pModule = nullptr;
-  PFN_TRANSLATE_UNDER_TEST m_pfn = nullptr;
+  PFN_TranslateMotionSequence m_pfn = nullptr;
 };

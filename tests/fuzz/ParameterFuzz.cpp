@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Exports.h"
+#include "ElementExports.h"
 #include "FuzzChecks.h"
 #include "FuzzNetwork.h"
 

@@ -25,26 +25,26 @@ same() { # name, expected status, expected stdout (printf format)
     fail=$((fail+1)); echo "FAIL: $1 (status $status, wanted $2)"; echo "got:"; cat "$tmp/out"; echo; cat "$tmp/err"; fi
 }
 
-edit 1 'Type=3;Slave=0;' click 2
+edit 1 'Type=3;Slave=0;' click IDCANCEL
 same "cancel prints nothing" 1 ''
 
-edit 0 click 1
+edit 0 click IDOK
 same "OK on the default text" 0 'Type=0;ATIME=5[s];'
 
-edit 1 'Type=0;ATIME=5[s];' choose 1507 ms click 1
+edit 1 'Type=0;ATIME=5[s];' choose IDC_TIMEOUT_UNIT ms click IDOK
 same "another unit keeps the time" 0 'Type=0;ATIME=5000[ms];'
 
-edit 1 'Type=3;Slave=0;' click 1000 type 1506 7 click 1
+edit 1 'Type=3;Slave=0;' click IDC_INIT_SLAVES type IDC_TIMEOUT 7 click IDOK
 same "a timeout given to an element that had none" 0 'Type=0;Slave=0;ATIME=7[s];'
 
-edit 1 'Type=0;ATIME=5[s];' choose 12002 1 click 1002 choose 1015 Jog click 1023 click 1
+edit 1 'Type=0;ATIME=5[s];' choose IDC_SLAVE 1 click IDC_CALL_FUNCTION choose IDC_FUNCTION Jog click IDC_WAIT click IDOK
 same "call a function of slave A" 0 'Type=2;ATIME=5[s];Slave=0;Function="Jog";Wait=1;'
 
-edit 3 --network "$src/examples/default-network.json" 'Type=1;Slave=1;MER_MASK=0x3;' select 4009 0 click 4011 click 1
+edit 3 --network "$src/examples/default-network.json" 'Type=1;Slave=1;MER_MASK=0x3;' select IDC_SEND_BITS 0 click IDC_SELECTED_TO_IGNORED click IDOK
 same "move bit 0 out of the error mask" 0 'Type=1;Slave=1;MER_MASK=0x2;'
 
 # No operation left after a change of slave: OK is refused with a message, Cancel ends.
-edit 1 'Type=1;Slave=0;MER_MASK=0x1;' choose 12002 3 press 1 wait mchost.exe print 65535 click 1 wait "Slave Management" click 2
+edit 1 'Type=1;Slave=0;MER_MASK=0x1;' choose IDC_SLAVE 3 press IDOK box click IDCANCEL
 same "OK without an operation is refused" 1 ''
 if grep -q "Please choose an operation." "$tmp/robot"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: the refusal names its reason"; cat "$tmp/robot"; fi
 

@@ -1,5 +1,6 @@
 // uirobot: works another process's dialog the way a user does, for the command-line tests and
-// the screenshots. Steps run in order; the first that fails ends the run with status 1.
+// the screenshots. Steps run in order; the first that fails ends the run with status 1. A control
+// ID is a name of res/resource.h (IDC_SLAVE), IDOK or IDCANCEL, or a number.
 //   wait CAPTION       wait (up to 30 s) for a top-level window with this caption
 //   click ID           click a button (refused when disabled) and wait for its handler
 //   press ID           click a button without waiting (its handler may show a message box)
@@ -7,6 +8,8 @@
 //   type ID TEXT       replace the text of an edit or of a combo box's edit field
 //   select ID I,J,...  select these items of a list box
 //   print ID           print a control's text on a line of its own
+//   box                wait (up to 30 s) for a message box of the window's process, print its
+//                      text on a line of its own and close it with OK
 //   rect               print the window's rectangle as WxH+X+Y (for cropping a screenshot)
 //   sleep MS           let the target repaint
 //   gone               wait (up to 30 s) until the window has closed
@@ -16,6 +19,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include "ControlActions.h"
 
 namespace {
 HWND g_hTarget = nullptr;
@@ -32,18 +38,17 @@ LRESULT Send(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return static_cast<LRESULT>(result);
 }
 
+// Across processes a hung target must not hang the robot.
+const CControlActions kActions(&Send);
+
 HWND Control(const char* pszID) {
-  HWND h = ::GetDlgItem(g_hTarget, std::atoi(pszID));
+  HWND h = ::GetDlgItem(g_hTarget, ControlID(pszID));
   if (h == nullptr) Fail("no control", pszID);
   else if (!::IsWindowEnabled(h)) {
     Fail("disabled control", pszID);
     h = nullptr;
   }
   return h;
-}
-
-void Notify(HWND hControl, WORD nCode) {
-  Send(g_hTarget, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hControl), nCode), reinterpret_cast<LPARAM>(hControl));
 }
 
 bool Wait(const char* pszCaption) {
@@ -66,44 +71,66 @@ bool Gone() {
 bool Choose(const char* pszID, const char* pszText) {
   HWND h = Control(pszID);
   if (h == nullptr) return false;
-  LRESULT nIndex = Send(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszText));
-  if (nIndex < 0) return Fail("no entry", pszText);
-  Send(h, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
-  Notify(h, CBN_SELCHANGE);
-  Notify(h, CBN_SELENDOK);
-  return true;
+  return kActions.Choose(h, pszText) || Fail("no entry", pszText);
 }
 
 bool Type(const char* pszID, const char* pszText) {
   HWND h = Control(pszID);
   if (h == nullptr) return false;
-  if (HWND hEdit = ::FindWindowExA(h, nullptr, "Edit", nullptr)) h = hEdit;
-  Send(h, EM_SETSEL, 0, -1);
-  Send(h, WM_CHAR, VK_BACK, 0);
-  for (const char* p = pszText; *p; ++p) Send(h, WM_CHAR, static_cast<unsigned char>(*p), 0);
+  kActions.Type(h, pszText);
   return true;
 }
 
 bool Select(const char* pszID, const char* pszItems) {
   HWND h = Control(pszID);
   if (h == nullptr) return false;
-  Send(h, LB_SETSEL, FALSE, -1);
+  std::vector<int> items;
   for (const char* p = pszItems; *p;) {
-    Send(h, LB_SETSEL, TRUE, std::atoi(p));
+    items.push_back(std::atoi(p));
     p = std::strchr(p, ',');
     if (p == nullptr) break;
     ++p;
   }
-  Notify(h, LBN_SELCHANGE);
+  kActions.SelectItems(h, items);
   return true;
 }
 
+HWND FindMessageBox(DWORD nProcess) {
+  struct Search {
+    DWORD nProcess;
+    HWND hFound;
+  } search = {nProcess, nullptr};
+  ::EnumWindows([](HWND hWnd, LPARAM lParam) -> BOOL {
+    auto* p = reinterpret_cast<Search*>(lParam);
+    DWORD nProcess = 0;
+    ::GetWindowThreadProcessId(hWnd, &nProcess);
+    if (nProcess != p->nProcess || !::IsWindowVisible(hWnd) || !IsMessageBox(hWnd)) return TRUE;
+    p->hFound = hWnd;
+    return FALSE;
+  }, reinterpret_cast<LPARAM>(&search));
+  return search.hFound;
+}
+
+bool Box() {
+  DWORD nProcess = 0;
+  ::GetWindowThreadProcessId(g_hTarget, &nProcess);
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 100) {
+    if (HWND hBox = FindMessageBox(nProcess)) {
+      std::printf("%s\n", MessageBoxText(hBox).c_str());
+      std::fflush(stdout);
+      CloseMessageBox(hBox);
+      for (; waited < kPatienceMs && ::IsWindow(hBox); waited += 100) ::Sleep(100);
+      return !::IsWindow(hBox) || Fail("message box still open", "");
+    }
+    ::Sleep(100);
+  }
+  return Fail("no message box", "");
+}
+
 bool Print(const char* pszID) {
-  HWND h = ::GetDlgItem(g_hTarget, std::atoi(pszID));
+  HWND h = ::GetDlgItem(g_hTarget, ControlID(pszID));
   if (h == nullptr) return Fail("no control", pszID);
-  char text[1024] = "";
-  ::GetWindowTextA(h, text, sizeof text);
-  std::printf("%s\n", text);
+  std::printf("%s\n", WindowText(h).c_str());
   std::fflush(stdout);
   return true;
 }
@@ -126,13 +153,14 @@ int main(int argc, char** argv) {
     else if (g_hTarget == nullptr) ok = Fail("no window waited for before", step.c_str());
     else if (step == "click" || step == "press") {
       HWND h = Control(arg(1));
-      if (h != nullptr && step == "click") Send(h, BM_CLICK, 0, 0);
+      if (h != nullptr && step == "click") kActions.Click(h);
       if (h != nullptr && step == "press") ::PostMessageA(h, BM_CLICK, 0, 0);
       ok = h != nullptr;
       i += 1;
     } else if (step == "print") ok = Print(arg(1)), i += 1; else if (step == "choose") ok = Choose(arg(1), arg(2)), i += 2;
     else if (step == "type") ok = Type(arg(1), arg(2)), i += 2;
     else if (step == "select") ok = Select(arg(1), arg(2)), i += 2;
+    else if (step == "box") ok = Box();
     else if (step == "rect") ok = Rect();
     else if (step == "sleep") ok = (::Sleep(static_cast<DWORD>(std::atoi(arg(1)))), true), i += 1;
     else if (step == "gone") ok = Gone();

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "ControlActions.h"
+
 namespace {
 CDialogRobot* g_pRobot = nullptr;
 
@@ -13,6 +15,9 @@ bool IsDialogWindow(HWND hWnd) {
   return std::string(cls) == "#32770" && ::IsWindowVisible(hWnd);
 }
 
+// Inside the modal loop: the handlers run before each action returns.
+const CControlActions kActions(&::SendMessageA);
+
 std::vector<HWND> ThreadDialogs() {
   std::vector<HWND> found;
   ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
@@ -21,14 +26,6 @@ std::vector<HWND> ThreadDialogs() {
   }, reinterpret_cast<LPARAM>(&found));
   return found;
 }
-
-std::string WindowText(HWND hWnd) {
-  char text[1024] = "";
-  if (hWnd != nullptr) ::GetWindowTextA(hWnd, text, sizeof text);
-  return text;
-}
-
-const int kMessageBoxTextID = 0xFFFF;
 }  // namespace
 
 INT_PTR CDialogRobot::Run(const std::function<INT_PTR()>& open, const Script& script) {
@@ -65,66 +62,56 @@ void CDialogRobot::Tick() {
 
 void CDialogRobot::CloseMessageBoxes() {
   for (HWND hBox : ThreadDialogs()) {
-    if (hBox == m_hDialog || ::GetDlgItem(hBox, kMessageBoxTextID) == nullptr) continue;
+    if (hBox == m_hDialog || !IsMessageBox(hBox)) continue;
     bool seen = false;
     for (HWND h : m_closing) seen = seen || h == hBox;
     if (seen) continue;
     m_closing.push_back(hBox);
-    m_messageBoxes.push_back(WindowText(::GetDlgItem(hBox, kMessageBoxTextID)));
-    ::PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    m_messageBoxes.push_back(MessageBoxText(hBox));
+    CloseMessageBox(hBox);
   }
 }
 
 HWND CDialogRobot::Item(int nID) const { return ::GetDlgItem(m_hDialog, nID); }
 
 namespace {
+// The name of the control for failure messages, e.g. "IDC_SLAVE (12002)".
+std::string Named(int nID) {
+  const char* pszName = ControlName(nID);
+  return pszName != nullptr ? pszName : std::to_string(nID);
+}
+
 HWND UsableItem(const CDialogRobot& robot, int nID) {
   HWND h = robot.Item(nID);
-  EXPECT_NE(h, nullptr) << "no control " << nID;
+  EXPECT_NE(h, nullptr) << "no control " << Named(nID);
   if (h != nullptr && !::IsWindowEnabled(h)) {
-    ADD_FAILURE() << "control " << nID << " is disabled";
+    ADD_FAILURE() << "control " << Named(nID) << " is disabled";
     return nullptr;
   }
   return h;
 }
-
-void Notify(HWND hDialog, HWND hControl, int nID, WORD nCode) {
-  ::SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(hControl));
-}
 }  // namespace
 
 void CDialogRobot::Click(int nID) {
-  if (HWND h = UsableItem(*this, nID)) ::SendMessageA(h, BM_CLICK, 0, 0);
+  if (HWND h = UsableItem(*this, nID)) kActions.Click(h);
 }
 
 void CDialogRobot::Choose(int nID, const char* pszText) {
   HWND h = UsableItem(*this, nID);
   if (h == nullptr) return;
-  LRESULT nIndex = ::SendMessageA(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszText));
-  ASSERT_GE(nIndex, 0) << "no entry '" << pszText << "' in " << nID;
-  ::SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
-  Notify(m_hDialog, h, nID, CBN_SELCHANGE);
-  Notify(m_hDialog, h, nID, CBN_SELENDOK);
+  EXPECT_TRUE(kActions.Choose(h, pszText)) << "no entry '" << pszText << "' in " << Named(nID);
 }
 
 void CDialogRobot::SelectItems(int nID, const std::vector<int>& items) {
   HWND h = UsableItem(*this, nID);
   if (h == nullptr) return;
-  ::SetFocus(h);
-  ::SendMessageA(h, LB_SETSEL, FALSE, -1);
-  for (int i : items) ::SendMessageA(h, LB_SETSEL, TRUE, i);
-  Notify(m_hDialog, h, nID, LBN_SELCHANGE);
+  kActions.SelectItems(h, items);
 }
 
 void CDialogRobot::Type(int nID, const char* pszText) {
   HWND h = UsableItem(*this, nID);
   if (h == nullptr) return;
-  // A combo box types into its edit field.
-  if (HWND hEdit = ::FindWindowExA(h, nullptr, "Edit", nullptr)) h = hEdit;
-  ::SetFocus(h);
-  ::SendMessageA(h, EM_SETSEL, 0, -1);
-  ::SendMessageA(h, WM_CHAR, VK_BACK, 0);
-  for (const char* p = pszText; *p; ++p) ::SendMessageA(h, WM_CHAR, static_cast<unsigned char>(*p), 0);
+  kActions.Type(h, pszText);
 }
 
 void CDialogRobot::Close() { ::SendMessageA(m_hDialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
@@ -182,14 +169,21 @@ int CDialogRobot::FocusID() const {
   return h != nullptr ? ::GetDlgCtrlID(h) : 0;
 }
 
-std::string CDialogRobot::RadioStates(const std::vector<int>& ids) const {
+CControlStates CDialogRobot::RadioStates(const std::vector<int>& ids) const {
   std::string states;
   for (int id : ids) states += Checked(id) ? '1' : '0';
-  return states;
+  return CControlStates(ids, states);
 }
 
-std::string CDialogRobot::EnableStates(const std::vector<int>& ids) const {
+CControlStates CDialogRobot::EnableStates(const std::vector<int>& ids) const {
   std::string states;
   for (int id : ids) states += Enabled(id) ? '1' : '0';
-  return states;
+  return CControlStates(ids, states);
+}
+
+void PrintTo(const CControlStates& states, std::ostream* os) {
+  *os << '"' << states.m_states << '"';
+  for (std::size_t i = 0; i < states.m_ids.size() && i < states.m_states.size(); ++i)
+    *os << (i == 0 ? " (" : ", ") << Named(states.m_ids[i]) << ' ' << states.m_states[i];
+  if (!states.m_ids.empty()) *os << ')';
 }

@@ -5,10 +5,25 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "afxwindows.h"
+
+// The states of a row of controls, compared as a string of 0 and 1 ("0100"). A failed
+// expectation prints each control by its resource name with its state, not just a position.
+class CControlStates {
+public:
+  CControlStates(const std::vector<int>& ids, std::string states) : m_ids(ids), m_states(std::move(states)) {}
+  bool operator==(const std::string& expected) const { return m_states == expected; }
+  bool operator==(const char* expected) const { return m_states == expected; }
+  friend void PrintTo(const CControlStates& states, std::ostream* os);
+
+private:
+  std::vector<int> m_ids;
+  std::string m_states;
+};
 
 class CDialogRobot {
 public:
@@ -42,9 +57,9 @@ public:
   std::string ComboSelection(int nID) const;
   // The ID of the dialog's control that holds the focus, 0 when none does.
   int FocusID() const;
-  // Which radio buttons of these are checked, as a string of 0 and 1 ("0100").
-  std::string RadioStates(const std::vector<int>& ids) const;
-  std::string EnableStates(const std::vector<int>& ids) const;
+  // Which radio buttons of these are checked, which controls are enabled.
+  CControlStates RadioStates(const std::vector<int>& ids) const;
+  CControlStates EnableStates(const std::vector<int>& ids) const;
 
   // Texts of the message boxes closed so far.
   const std::vector<std::string>& MessageBoxes() const { return m_messageBoxes; }

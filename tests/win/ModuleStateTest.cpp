@@ -34,7 +34,7 @@ TEST(ModuleState, LoadKeepsTheCallersStateAndBuildsTheModulesOwn) {
   EXPECT_TRUE(ChainHolds(pModuleState, h));
   {
     AFX_MAINTAIN_STATE inModule(pModuleState);
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), MAKEINTRESOURCEA(5)), h);
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), h);
   }
   EXPECT_EQ(AfxGetModuleState(), &mine);
 
@@ -47,14 +47,14 @@ TEST(ModuleState, TheHostFindsTheTemplateAndTheKernelStringsFromItsOwnState) {
   CElementModule module;
   CString error;
   ASSERT_TRUE(module.Load(CElementModule::GetDefaultPath(), error)) << error.GetString();
-  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), MAKEINTRESOURCEA(5)), module.GetHandle());
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), module.GetHandle());
   CString text;
   ASSERT_TRUE(text.LoadString(20048));
   EXPECT_NE(text.Find("%s"), -1);
   EXPECT_TRUE(text.LoadString(20037));
   EXPECT_FALSE(text.LoadString(20049));
   module.Unload();
-  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), MAKEINTRESOURCEA(5)), nullptr);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), nullptr);
 }
 
 TEST(ModuleState, LoadsAndUnloadsRepeatedly) {

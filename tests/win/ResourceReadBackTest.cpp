@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ElementModule.h"
+#include "afxres.h"
 #include "resource.h"
 
 namespace {
@@ -113,7 +114,7 @@ protected:
 }  // namespace
 
 TEST_F(Resources, DialogTemplateMatchesTheEditorTable) {
-  Bytes t = LoadResourceBytes(m_h, MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), MAKEINTRESOURCEA(5));
+  Bytes t = LoadResourceBytes(m_h, MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG);
   ASSERT_NE(t.p, nullptr) << "dialog 227 in language 1033";
   CTemplateReader r(t.p);
   EXPECT_EQ(r.Word(), 1);
@@ -154,7 +155,7 @@ TEST_F(Resources, DialogTemplateMatchesTheEditorTable) {
 }
 
 TEST_F(Resources, InitialisationDataAddsOneSpaceToTheSlaveList) {
-  Bytes d = LoadResourceBytes(m_h, MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), MAKEINTRESOURCEA(240));
+  Bytes d = LoadResourceBytes(m_h, MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DLGINIT);
   ASSERT_NE(d.p, nullptr);
   const BYTE expected[] = {0xE2, 0x2E, 0x03, 0x04, 0x02, 0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00};
   ASSERT_EQ(d.size, sizeof expected);
@@ -162,7 +163,7 @@ TEST_F(Resources, InitialisationDataAddsOneSpaceToTheSlaveList) {
 }
 
 TEST_F(Resources, ModuleIconIsA16By16SixteenColourBitmap) {
-  Bytes b = LoadResourceBytes(m_h, "MODULEICON", MAKEINTRESOURCEA(2));
+  Bytes b = LoadResourceBytes(m_h, "MODULEICON", RT_BITMAP);
   ASSERT_GE(b.size, sizeof(BITMAPINFOHEADER));
   BITMAPINFOHEADER h;
   std::memcpy(&h, b.p, sizeof h);
@@ -173,7 +174,7 @@ TEST_F(Resources, ModuleIconIsA16By16SixteenColourBitmap) {
 }
 
 TEST_F(Resources, ManifestAsksForInvokerLevelAndDpiAwareness) {
-  Bytes m = LoadResourceBytes(m_h, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(24));
+  Bytes m = LoadResourceBytes(m_h, ISOLATIONAWARE_MANIFEST_RESOURCE_ID, RT_MANIFEST);
   ASSERT_NE(m.p, nullptr);
   std::string text(reinterpret_cast<const char*>(m.p), m.size);
   EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);

@@ -1,7 +1,6 @@
 // The fault tests of the Windows build drive the export of the real SlaveManagement.dll.
 #include <gtest/gtest.h>
 
-#include "ElementExports.h"
 #include "ElementModule.h"
 #include "TranslateUnderTest.h"
 

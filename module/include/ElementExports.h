@@ -1,4 +1,6 @@
 // The functions the host finds in the module by name. The host passes its objects by address.
+// The module defines them; the host and the tests only take their types (PFN_...) and resolve
+// them at run time, so one declaration serves both sides.
 #pragma once
 
 #include "MC_Kernel.h"
@@ -22,3 +24,12 @@ ELEMENT_EXPORT int IsEnabled(CMC_Setup* pSetup);
 ELEMENT_EXPORT void GetDefaultParameters(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pOut);
 ELEMENT_EXPORT int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut);
 ELEMENT_EXPORT int EditMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText);
+
+// What GetProcAddress gives, as the host calls it.
+typedef decltype(&GetName) PFN_GetName;
+typedef decltype(&GetClassName) PFN_GetClassName;
+typedef decltype(&GetOrderID) PFN_GetOrderID;
+typedef decltype(&IsEnabled) PFN_IsEnabled;
+typedef decltype(&GetDefaultParameters) PFN_GetDefaultParameters;
+typedef decltype(&TranslateMotionSequence) PFN_TranslateMotionSequence;
+typedef decltype(&EditMotionSequence) PFN_EditMotionSequence;

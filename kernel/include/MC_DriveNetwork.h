@@ -20,7 +20,6 @@ public:
   static std::unique_ptr<CMC_DriveNetwork> LoadText(const char* pszJson, const char* pszSource, CString& error);
   // The built-in network (examples/default-network.json).
   static std::unique_ptr<CMC_DriveNetwork> LoadDefault();
-  static const char* GetDefaultNetworkText();
 
   ~CMC_DriveNetwork();
   CMC_DriveNetwork(const CMC_DriveNetwork&) = delete;
