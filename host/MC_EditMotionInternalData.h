@@ -24,10 +24,10 @@ public:
 
 private:
   enum { kMaxItems = 16 };
-  // An item by offsets into the text, with the first bytes of its key to compare keys by.
+  // An item by offsets into the text, with its key's first character to tell keys apart quickly.
   struct Item {
-    unsigned long long keyPrefix;
     int begin, end, keyLength, value, valueLength;
+    char firstChar;
     unsigned char flags;
   };
   void Build(const CString& text);

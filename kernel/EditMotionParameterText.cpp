@@ -114,14 +114,6 @@ CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Paramete
 
 namespace {
 enum : unsigned char { kHasEquals = 1, kQuoted = 2, kUnterminated = 4, kHasSemicolon = 8 };
-
-// Up to the first eight bytes of a key, zero-padded: equal keys have equal prefixes, and most
-// unequal ones differ in them.
-unsigned long long KeyPrefix(const char* pKey, int nLength) {
-  unsigned long long prefix = 0;
-  std::memcpy(&prefix, pKey, static_cast<std::size_t>(nLength < 8 ? nLength : 8));
-  return prefix;
-}
 }  // namespace
 
 void CMC_TextItemIndex::Build(const CString& text) {
@@ -138,8 +130,8 @@ void CMC_TextItemIndex::Build(const CString& text) {
     unsigned char flags = (item.hasEquals ? kHasEquals : 0) | (item.quoted ? kQuoted : 0) |
                           (item.unterminated ? kUnterminated : 0) | (item.hasSemicolon ? kHasSemicolon : 0);
     int value = item.value != nullptr ? static_cast<int>(item.value - p) : -1;
-    m_items[m_count++] = {KeyPrefix(item.key, item.keyLength), item.begin, item.end, item.keyLength, value,
-                          item.valueLength, flags};
+    m_items[m_count++] = {item.begin, item.end, item.keyLength, value, item.valueLength,
+                          item.keyLength > 0 ? item.key[0] : '\0', flags};
   }
 }
 
@@ -153,12 +145,11 @@ int CMC_TextItemIndex::Find(const CString& text, const char* pszKey, int nKeyLen
   }
   const Item* first = nullptr;
   int count = 0;
-  unsigned long long prefix = KeyPrefix(pszKey, nKeyLength);
+  const char firstChar = nKeyLength > 0 ? pszKey[0] : '\0';
   for (int i = 0; i < m_count; ++i) {
     const Item& candidate = m_items[i];
-    if (candidate.keyPrefix == prefix && candidate.keyLength == nKeyLength &&
-        (nKeyLength <= 8 || std::memcmp(p + candidate.begin + 8, pszKey + 8, static_cast<std::size_t>(nKeyLength - 8)) == 0) &&
-        count++ == 0)
+    if (candidate.keyLength == nKeyLength && candidate.firstChar == firstChar &&
+        std::memcmp(p + candidate.begin, pszKey, static_cast<std::size_t>(nKeyLength)) == 0 && count++ == 0)
       first = &candidate;
   }
   if (first != nullptr) {
