@@ -17,13 +17,6 @@ namespace {
 const int kElements = 100000;
 const int kRounds = 3;  // the best of these counts
 
-// Unknown items in front of the element's own, until the text is factor times as long.
-CString Padded(const CString& text, int factor) {
-  CString padded;
-  for (int i = 0; padded.GetLength() + text.GetLength() < factor * text.GetLength(); ++i) padded.AppendFormat("X%d=1;", i);
-  return padded + text;
-}
-
 struct Figures {
   double microseconds;  // per element
   double allocations;   // per element: the platform's heap and operator new
