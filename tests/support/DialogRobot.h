@@ -25,6 +25,20 @@ private:
   std::string m_states;
 };
 
+// GoogleTest prints a C string compared with anything but std::string as a pointer; the expected
+// side of EXPECT_EQ(ui.RadioStates(...), "0100") prints as the text it is.
+namespace testing {
+namespace internal {
+template <class ToPrint, class OtherOperand>
+class FormatForComparison;
+template <>
+class FormatForComparison<const char*, CControlStates> {
+public:
+  static std::string Format(const char* value) { return '"' + std::string(value) + '"'; }
+};
+}  // namespace internal
+}  // namespace testing
+
 class CDialogRobot {
 public:
   typedef std::function<void(CDialogRobot&)> Script;
