@@ -116,13 +116,33 @@ namespace {
 enum : unsigned char { kHasEquals = 1, kQuoted = 2, kUnterminated = 4, kHasSemicolon = 8 };
 }  // namespace
 
+CMC_TextItemIndex::~CMC_TextItemIndex() {
+  if (m_items != m_inline) AfxFreeMemory(m_items);
+}
+
+bool CMC_TextItemIndex::Grow(int nRestLength) {
+  // Room for the rest of the text at four bytes an item ("X=1;"), so that a long text mostly
+  // grows the index once; at least twice the room it had.
+  long long wanted = m_count + nRestLength / 4 + 1;
+  if (wanted < 2LL * m_capacity) wanted = 2LL * m_capacity;
+  if (wanted > (1 << 26)) return false;
+  int capacity = static_cast<int>(wanted);
+  auto* items = static_cast<Item*>(AfxTryAllocMemory(static_cast<std::size_t>(capacity) * sizeof(Item)));
+  if (items == nullptr) return false;
+  std::memcpy(items, m_items, static_cast<std::size_t>(m_count) * sizeof(Item));
+  if (m_items != m_inline) AfxFreeMemory(m_items);
+  m_items = items;
+  m_capacity = capacity;
+  return true;
+}
+
 void CMC_TextItemIndex::Build(const CString& text) {
   m_text = text;
   m_count = 0;
   CParameterTextReader reader(text, text.GetLength());
   MC_PARAM_ITEM item;
   while (reader.Next(item)) {
-    if (m_count == kMaxItems) {
+    if (m_count == m_capacity && !Grow(text.GetLength() - item.begin)) {
       m_count = -1;
       return;
     }

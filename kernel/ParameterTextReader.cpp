@@ -22,9 +22,6 @@ constexpr CharClasses g_classes;
 unsigned ClassOf(char ch) { return g_classes.of[static_cast<unsigned char>(ch)]; }
 }  // namespace
 
-CParameterTextReader::CParameterTextReader(const char* pText, int nLength)
-    : m_text(pText != nullptr ? pText : ""), m_length(pText != nullptr && nLength > 0 ? nLength : 0) {}
-
 bool CParameterTextReader::SkipString() {
   ++m_pos;  // the opening quote
   while (m_pos < m_length) {

@@ -19,7 +19,8 @@ struct MC_PARAM_ITEM {
 
 class CParameterTextReader {
 public:
-  CParameterTextReader(const char* pText, int nLength);
+  CParameterTextReader(const char* pText, int nLength)
+      : m_text(pText != nullptr ? pText : ""), m_length(pText != nullptr && nLength > 0 ? nLength : 0) {}
 
   // The next item from the current position, false at the end of the text. An item whose ';'
   // is missing ends where the next item starts, so one fault never hides the items after it.

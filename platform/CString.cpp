@@ -304,7 +304,9 @@ void CString::ReleaseBuffer(int nNewLength) {
 }
 
 void CString::Preallocate(int nLength) {
-  int length = GetLength();
+  CStringData* d = GetData();
+  if (d->nRefs == 1 && d->nAllocLength >= nLength) return;  // room enough already
+  int length = d->nDataLength;
   GetBuffer(nLength);
   ReleaseBuffer(length);
 }

@@ -143,7 +143,7 @@ void CString::AppendFormatV(const char* pszFormat, va_list args) {
     va_end(probe);
     if (n >= 0) {
       if (spare > 0)
-        ReleaseBuffer(oldLength + n);
+        GetData()->nDataLength = oldLength + n;  // FormatCommon wrote the terminator
       else
         Append(stackBuffer, n);
       return;
