@@ -8,6 +8,12 @@
 
 namespace {
 bool NeedsSlave(int type) { return type == SendErrorMask || type == CallFunction || type == AbortFunction; }
+
+bool IsBlank(const CString& text) {
+  CString trimmed(text);
+  trimmed.Trim();
+  return trimmed.IsEmpty();
+}
 }  // namespace
 
 void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
@@ -32,6 +38,13 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
       ReadBitListMasks(IDC_IGNORED_BITS, m_ignoredMask, m_ignoredSelection);
     }
     if (IsChildEnabled(IDC_FUNCTION)) m_data.m_functionName = GetChildText(IDC_FUNCTION);
+    // OK refuses what can never translate, and keeps what may become valid when the drives'
+    // programs change: a call needs a name, but the slave's program need not hold it yet.
+    if (m_checkInput && type == CallFunction && IsBlank(m_data.m_functionName)) {
+      pDX->PrepareCtrl(IDC_FUNCTION);
+      AfxMessageBox(IDS_FUNCTION_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+      pDX->Fail();
+    }
     if (IsChildEnabled(IDC_WAIT)) m_data.m_waitForCompletion = GetChildCheck(IDC_WAIT);
     return;
   }

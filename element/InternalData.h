@@ -28,7 +28,7 @@ public:
   CString BuildDefaultParameters();
   // The operation's motion-program lines; relies on a successful ReadParameters. Empty when
   // there is nothing to translate: an operation outside 0 to 3, or a call of a function that the
-  // slave's program no longer finds.
+  // slave's program no longer finds or whose name holds a control character.
   CString GenerateCode();
   // The same lines appended to code, which needs no allocation when code has room for them.
   void GenerateCode(CString& code);

@@ -20,7 +20,8 @@ public:
   // The element data that OK writes into the parameter text; null writes nothing.
   virtual CMC_EditMotionInternalData* GetInternalData();
 
-  // Controls by ID; a missing control reads as disabled, empty and unchecked.
+  // Controls by ID; a missing control reads as disabled, empty and unchecked. Disabling the
+  // control that has the focus first moves the focus to the next enabled tab stop.
   void EnableChild(int nID, BOOL bEnable);
   BOOL IsChildEnabled(int nID) const;
   CString GetChildText(int nID) const;
@@ -32,7 +33,8 @@ public:
   // units when nOptions has MC_SHOWPARAM_FILL_UNITS); enables both by bEnable.
   void ShowParameter(CMC_Parameter& parameter, int nEditID, int nUnitID, BOOL bEnable, int nOptions);
   // Save direction only: takes the number in the edit into the parameter, in its unit. A text
-  // that is not a number of zero or more is refused with a message and a failed exchange.
+  // that parameter text would not read as a time in that unit is refused with a message that
+  // gives the range, and a failed exchange.
   void UpdateParameter(CDataExchange* pDX, CMC_Parameter& parameter, int nEditID);
   // Applies the unit now selected in the list, keeping the physical value shown in the edit.
   void ChangeParameterUnit(CMC_Parameter& parameter, int nEditID, int nUnitID);

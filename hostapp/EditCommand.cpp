@@ -1,5 +1,6 @@
 // mchost edit: the element's editor on a parameter text, as the host opens it on a program line.
 #include "ElementExports.h"
+#include "HostApp.h"
 #include "HostCommands.h"
 
 int RunEditCommand(const HostOptions& options) {
@@ -10,10 +11,9 @@ int RunEditCommand(const HostOptions& options) {
   CElementSession session;
   PFN_EditMotionSequence pfnEdit;
   if (!session.Open(options, "EditMotionSequence", pfnEdit)) return kExitUsage;
-  CString text;
+  CString text, error;
   if (options.args.empty()) {
     PFN_GetDefaultParameters pfnDefault;
-    CString error;
     if (!session.module.Resolve("GetDefaultParameters", pfnDefault, error)) {
       ReportError(error);
       return kExitUsage;
@@ -22,6 +22,8 @@ int RunEditCommand(const HostOptions& options) {
   } else {
     text = options.args[0];
   }
+  PFN_GetName pfnGetName;
+  if (session.module.Resolve("GetName", pfnGetName, error)) theApp.SetHelpElement(pfnGetName());
   // The export runs in the host's module state, where the module's resources are linked.
   if (!pfnEdit(session.Setup(), session.Motion(), &text)) return kExitRefused;
   WriteOut(text);

@@ -45,6 +45,17 @@ uint32_t Mask(const json& value, const std::string& where) {
   return static_cast<uint32_t>(Integer(value, where, 0, 0xFFFFFFFFLL));
 }
 
+// A name or description: it ends up inside generated lines, which a control character would
+// break or garble. Names may not be empty either.
+const std::string& Text(const json& value, const std::string& where, bool bName) {
+  if (!value.is_string() || (bName && value.get_ref<const std::string&>().empty()))
+    Fail(where, bName ? "must be a non-empty text" : "must be a text");
+  const std::string& text = value.get_ref<const std::string&>();
+  for (unsigned char ch : text)
+    if (ch < 0x20 || ch == 0x7F) Fail(where, "holds a control character");
+  return text;
+}
+
 std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
   auto setup = std::make_unique<CMC_Setup>();
   if (!j.is_object()) Fail(where, "must be an object");
@@ -58,17 +69,13 @@ std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
   if (const json* v = Member(j, "errorMask", where)) setup->SetErrorRegMask(Mask(*v, where + ".errorMask"));
   if (const json* v = Member(j, "errorBits", where)) {
     if (!v->is_array() || v->size() > 32) Fail(where + ".errorBits", "must be an array of at most 32 texts");
-    for (std::size_t i = 0; i < v->size(); ++i) {
-      if (!(*v)[i].is_string()) Fail(where + ".errorBits[" + std::to_string(i) + "]", "must be a text");
-      setup->SetErrorRegDesc(static_cast<int>(i), (*v)[i].get_ref<const std::string&>().c_str());
-    }
+    for (std::size_t i = 0; i < v->size(); ++i)
+      setup->SetErrorRegDesc(static_cast<int>(i), Text((*v)[i], where + ".errorBits[" + std::to_string(i) + "]", false).c_str());
   }
   if (const json* v = Member(j, "variables", where)) {
     if (!v->is_array()) Fail(where + ".variables", "must be an array of names");
-    for (std::size_t i = 0; i < v->size(); ++i) {
-      if (!(*v)[i].is_string()) Fail(where + ".variables[" + std::to_string(i) + "]", "must be a text");
-      setup->AddVariable((*v)[i].get_ref<const std::string&>().c_str());
-    }
+    for (std::size_t i = 0; i < v->size(); ++i)
+      setup->AddVariable(Text((*v)[i], where + ".variables[" + std::to_string(i) + "]", true).c_str());
   }
   return setup;
 }
@@ -78,11 +85,10 @@ std::unique_ptr<CMC_Motion> ReadMotion(const json& j, const std::string& where) 
   if (const json* v = Member(j, "functions", where)) {
     if (!v->is_array()) Fail(where + ".functions", "must be an array of names");
     for (std::size_t i = 0; i < v->size(); ++i) {
-      const json& name = (*v)[i];
       std::string at = where + ".functions[" + std::to_string(i) + "]";
-      if (!name.is_string() || name.get_ref<const std::string&>().empty()) Fail(at, "must be a non-empty text");
-      if (motion->FindFunction(name.get_ref<const std::string&>().c_str()) >= 0) Fail(at, "names a function twice");
-      motion->AddFunction(name.get_ref<const std::string&>().c_str());
+      const std::string& name = Text((*v)[i], at, true);
+      if (motion->FindFunction(name.c_str()) >= 0) Fail(at, "names a function twice");
+      motion->AddFunction(name.c_str());
     }
   }
   return motion;

@@ -12,11 +12,9 @@
 #include "ParameterTextWriter.h"
 #include "ParameterValueText.h"
 #include "SharedNames.h"
+#include "TimeValue.h"
 
 namespace {
-// The motion language counts a time in control-loop periods with a signed 32-bit integer.
-const double kMaxControlLoopPeriods = 2147483647.0;
-
 // One allocation: the line's room is reserved before it is written.
 CString ErrorLine(const char* pszKey, const char* pszFormat, const char* pszDetail = "", const char* pszMore = "") {
   const char kStart[] = "Parameter ", kEnd[] = ".\r\n";
@@ -92,22 +90,22 @@ MC_SHORT_TEXT UnitList() {
 CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Parameter& value) {
   int numberLength = 0, unitLength = 0;
   const char* unit = nullptr;
-  double number = 0;
-  if (item.quoted || !MC_SplitPhysical(item.value, item.valueLength, numberLength, unit, unitLength) ||
-      !MC_ParseDecimal(item.value, numberLength, number))
-    return ErrorLine(pszKey, ": \"%s\" is not a number with its unit in square brackets", Echo(item));
+  auto notATime = [&] { return ErrorLine(pszKey, ": \"%s\" is not a number with its unit in square brackets", Echo(item)); };
+  if (item.quoted || !MC_SplitPhysical(item.value, item.valueLength, numberLength, unit, unitLength)) return notATime();
   char unitName[16] = "";
   bool plain = unitLength < static_cast<int>(sizeof unitName) && std::memchr(unit, '\0', static_cast<std::size_t>(unitLength)) == nullptr;
   if (plain) std::memcpy(unitName, unit, static_cast<std::size_t>(unitLength));
-  if (!plain || !value.SelectUnit(unitName))
-    return ErrorLine(pszKey, ": unknown unit \"%s\" (%s)", MC_EchoValue(unit, unitLength), UnitList());
-  value.SetValue(number == 0 ? 0.0 : number);  // no negative zero
-  double periods = value.GetControlLoopPeriods();
-  if (!std::isfinite(number) || !(periods >= 0 && periods <= kMaxControlLoopPeriods)) {
+  bool known = plain && value.SelectUnit(unitName);
+  double number = 0;
+  MC_TIME_CHECK check = MC_CheckTime(item.value, numberLength, value, number);
+  if (check == MC_TIME_NOT_A_NUMBER) return notATime();
+  if (!known) return ErrorLine(pszKey, ": unknown unit \"%s\" (%s)", MC_EchoValue(unit, unitLength), UnitList());
+  if (check == MC_TIME_OUT_OF_RANGE) {
     MC_SHORT_TEXT range;
-    std::snprintf(range.text, sizeof range.text, "0 to %.0f control-loop periods", kMaxControlLoopPeriods);
+    std::snprintf(range.text, sizeof range.text, "0 to %.0f control-loop periods", kMC_MaxControlLoopPeriods);
     return ErrorLine(pszKey, ": %s is out of range (%s)", Echo(item), range);
   }
+  value.SetValue(number);
   return CString();
 }
 }  // namespace

@@ -7,4 +7,4 @@
 
 #define IDS_MC_SLAVE_REQUIRED_TEXT "Please choose a slave for this operation."
 #define IDS_MC_INVALID_VALUE_TEXT "The value of parameter %s is invalid."
-#define IDS_MC_NUMBER_REQUIRED_TEXT "Please enter a number of zero or more."
+#define IDS_MC_NUMBER_REQUIRED_TEXT "Please enter a number from 0 to %s %s."

@@ -37,5 +37,6 @@ AFX_API void AfxAddTempObject(void* p, AFX_PFN_DELETE_TEMP pfnDelete);
 AFX_API void AfxLockTempMaps();
 AFX_API BOOL AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 AFX_API std::size_t AfxGetTempObjectCount();
-// Ends the platform's per-thread data of the calling thread.
+// Ends the platform's per-thread data of the calling thread. A module's own step passes its
+// instance and is counted in the current state's m_nThreadsTerminated.
 AFX_API void AfxTermThread(HINSTANCE hInstTerm = nullptr);

@@ -22,7 +22,8 @@ public:
 protected:
   virtual void OnOK();
   virtual void OnCancel();
-  // Own map, then the application's (so that Help reaches the host).
+  // Own map, then the application's (so that Help reaches the host). F1 and WM_HELP arrive as
+  // the command ID_HELP.
   BOOL OnCmdMsg(UINT nID, int nCode) override;
   BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
 

@@ -9,6 +9,11 @@
 #define AFX_LB_ADDSTRING 0x0401
 #define AFX_CB_ADDSTRING 0x0403
 
+// Help commands: F1 and the caption's context-help mark give ID_HELP, a Help button sends
+// ID_DEFAULT_HELP. Both route to the application.
+#define ID_HELP 0xE146
+#define ID_DEFAULT_HELP 0xE147
+
 #ifndef RC_INVOKED
 #  define RT_DLGINIT MAKEINTRESOURCEA(RT_DLGINIT_ID)
 #endif

@@ -25,6 +25,9 @@ public:
   // The resource chain, searched from the head after the state's own resource handle.
   CDynLinkLibrary* m_pFirstLibrary = nullptr;
   AFX_MODULE_STATE* m_pNextState = nullptr;  // registry of live states
+  // Threads whose platform data a module's own thread-end step (AfxTermThread with its instance)
+  // ended while this state was current.
+  LONG m_nThreadsTerminated = 0;
 };
 
 // The state current on this thread; the process's application state when none was set.

@@ -23,8 +23,9 @@
 #define IDC_IGNORED_BITS 4014
 #define IDC_SLAVE 12002
 
-// The module's own message: OK with no operation chosen.
+// The module's own messages: OK with no operation chosen, or a call with no function name.
 #define IDS_OPERATION_REQUIRED 40001
+#define IDS_FUNCTION_REQUIRED 40002
 
 #ifndef ID_DEFAULT_HELP
 #define ID_DEFAULT_HELP 0xE147

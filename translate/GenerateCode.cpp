@@ -12,6 +12,16 @@ const char kWaitLine[] = "  WOF(%c); //Wait for function completion\r\n";
 const char kAbortLine[] = "  (%c) { ABORT; } //Abort last function call on slave %c\r\n";
 // Room for two lines, so that the text grows at most once.
 const int kCodeCapacity = 160;
+
+// A name that would break or garble the line it is written into.
+bool HasControlCharacter(const CString& name) {
+  const char* p = name.GetString();
+  for (int i = 0, n = name.GetLength(); i < n; ++i) {
+    unsigned char ch = static_cast<unsigned char>(p[i]);
+    if (ch < 0x20 || ch == 0x7F) return true;
+  }
+  return false;
+}
 }  // namespace
 
 CString CInternalData::GenerateCode() {
@@ -27,8 +37,9 @@ void CInternalData::GenerateCode(CString& code) {
   if (m_type == CallFunction) {
     number = m_slaveMotion->FindFunction(m_functionName);
     // A host that no longer finds the function it found when validating would have the master
-    // call a negative number: generate nothing, which the export refuses.
-    if (number < 0) return;
+    // call a negative number, and a host whose function name holds a line break would end the
+    // line inside its comment: generate nothing, which the export refuses.
+    if (number < 0 || HasControlCharacter(m_functionName)) return;
   }
   code.Preallocate(code.GetLength() + kCodeCapacity);
   switch (m_type) {

@@ -71,7 +71,14 @@ BOOL CMC_EditMotionDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CMC_EditMotionDlg::EnableChild(int nID, BOOL bEnable) {
-  if (CWnd* pWnd = GetDlgItem(nID)) pWnd->EnableWindow(bEnable);
+  CWnd* pWnd = GetDlgItem(nID);
+  if (pWnd == nullptr) return;
+  // A disabled control loses the focus to no one and strands the keyboard user: the focus moves
+  // on first, to the next enabled tab stop, as Tab would move it.
+  HWND hFocus = ::GetFocus();
+  if (!bEnable && hFocus != nullptr && (hFocus == pWnd->m_hWnd || ::IsChild(pWnd->m_hWnd, hFocus)))
+    SendMessage(WM_NEXTDLGCTL, 0, FALSE);
+  pWnd->EnableWindow(bEnable);
 }
 
 BOOL CMC_EditMotionDlg::IsChildEnabled(int nID) const {

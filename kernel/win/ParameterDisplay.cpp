@@ -1,22 +1,15 @@
 // Physical values in an edit with a unit list.
-#include <cmath>
-#include <cstdlib>
-
 #include "KernelStrings.h"
 #include "MC_EditMotionDlg.h"
 #include "MC_Parameter.h"
+#include "TimeValue.h"
 
 namespace {
-// A number of zero or more, blanks around it allowed; nothing else.
-bool ParseTime(const CString& text, double& value) {
+// The edit's text as a time in the parameter's unit; blanks around the number are allowed.
+MC_TIME_CHECK ReadTime(const CString& text, const CMC_Parameter& parameter, double& value) {
   CString trimmed(text);
   trimmed.Trim();
-  if (trimmed.IsEmpty()) return false;
-  char* pEnd = nullptr;
-  double parsed = std::strtod(trimmed, &pEnd);
-  if (pEnd == nullptr || *pEnd != '\0' || !std::isfinite(parsed) || parsed < 0.0) return false;
-  value = parsed == 0.0 ? 0.0 : parsed;  // no "-0"
-  return true;
+  return MC_CheckTime(trimmed, trimmed.GetLength(), parameter, value);
 }
 
 CString SelectedUnit(CComboBox& units) {
@@ -53,8 +46,14 @@ void CMC_EditMotionDlg::UpdateParameter(CDataExchange* pDX, CMC_Parameter& param
   if (!pDX->m_bSaveAndValidate || GetDlgItem(nEditID) == nullptr) return;
   pDX->PrepareEditCtrl(nEditID);
   double value = 0.0;
-  if (!ParseTime(GetChildText(nEditID), value)) {
-    AfxMessageBox(IDS_MC_NUMBER_REQUIRED, MB_ICONEXCLAMATION);
+  if (ReadTime(GetChildText(nEditID), parameter, value) != MC_TIME_VALID) {
+    // The allowed range in the unit the user sees.
+    CMC_Parameter max(parameter);
+    max.SetValue(MC_MaxTime(parameter));
+    CString message;
+    message.Format(IDS_MC_NUMBER_REQUIRED, static_cast<const char*>(max.PrintValue()),
+                   static_cast<const char*>(parameter.GetSelectedUnit()));
+    AfxMessageBox(message, MB_ICONEXCLAMATION, IDS_MC_NUMBER_REQUIRED);
     pDX->Fail();
   }
   parameter.SetValue(value);
@@ -67,7 +66,7 @@ void CMC_EditMotionDlg::ChangeParameterUnit(CMC_Parameter& parameter, int nEditI
   if (CMC_Parameter::FindUnit(unit) < 0) return;
   // What the edit shows is what the user means, typed or not yet taken.
   double value = 0.0;
-  if (ParseTime(GetChildText(nEditID), value)) parameter.SetValue(value);
+  if (ReadTime(GetChildText(nEditID), parameter, value) == MC_TIME_VALID) parameter.SetValue(value);
   parameter.ConvertToUnit(unit);
   SetChildText(nEditID, parameter.PrintValue());
 }

@@ -3,6 +3,7 @@
 #include "../afxapp.h"
 #include "../afxdlgs.h"
 #include "../afxexcept.h"
+#include "../afxres.h"
 #include "ModalStack.h"
 
 namespace {
@@ -16,6 +17,34 @@ public:
 };
 
 thread_local std::vector<HWND>* t_pModalWindows = nullptr;
+
+// F1 in a dialog's modal loop, which the system's dialog manager leaves alone, asks for help as
+// the caption's context-help mark does: a command that the application's map answers.
+LRESULT CALLBACK HelpKeyFilter(int nCode, WPARAM wParam, LPARAM lParam) {
+  const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+  if (nCode == MSGF_DIALOGBOX && pMsg != nullptr && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1) {
+    HWND hDialog = AfxGetInnermostModalWindow();
+    if (hDialog != nullptr && (pMsg->hwnd == hDialog || ::IsChild(hDialog, pMsg->hwnd))) {
+      ::SendMessageA(hDialog, WM_COMMAND, ID_HELP, 0);
+      return 1;
+    }
+  }
+  return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// The filter for the life of one modal loop.
+class CHelpKeyScope {
+public:
+  CHelpKeyScope() : m_hHook(::SetWindowsHookExA(WH_MSGFILTER, &HelpKeyFilter, nullptr, ::GetCurrentThreadId())) {}
+  ~CHelpKeyScope() {
+    if (m_hHook != nullptr) ::UnhookWindowsHookEx(m_hHook);
+  }
+  CHelpKeyScope(const CHelpKeyScope&) = delete;
+  CHelpKeyScope& operator=(const CHelpKeyScope&) = delete;
+
+private:
+  HHOOK m_hHook;
+};
 }  // namespace
 
 HWND AfxGetInnermostModalWindow() {
@@ -50,6 +79,7 @@ INT_PTR CDialog::DoModal() {
   if (pTemplate == nullptr) return -1;
   HWND hParent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
   CTempMapsLock lock;
+  CHelpKeyScope helpKey;
   return ::DialogBoxIndirectParamA(hInst, pTemplate, hParent, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -94,6 +124,9 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
     case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_HELP:
+      OnCmdMsg(ID_HELP, 0);
+      return TRUE;
     default: return FALSE;
   }
 }

@@ -40,7 +40,8 @@ BOOL AfxUnlockTempMaps(BOOL bDeleteTemps) {
 
 std::size_t AfxGetTempObjectCount() { return t_pData ? t_pData->temps.size() : 0; }
 
-void AfxTermThread(HINSTANCE) {
+void AfxTermThread(HINSTANCE hInstTerm) {
+  if (hInstTerm != nullptr) ::InterlockedIncrement(&AfxGetModuleState()->m_nThreadsTerminated);
   if (t_pData == nullptr) return;
   DeleteTemps(*t_pData);
   delete t_pData;

@@ -67,6 +67,33 @@ TEST(DriveNetwork, RefusesBrokenFilesWithTheReason) {
   EXPECT_NE(Refusal(R"({"master": {"slaves": {}}})").Find("must be an array"), -1);
 }
 
+// Names and descriptions go into generated lines: a control character would break them.
+TEST(DriveNetwork, RefusesNamesWithControlCharactersAndEmptyNames) {
+  const struct {
+    const char* json;
+    const char* where;
+  } cases[] = {
+      {R"({"master": {"slaves": [{"motion": {"functions": ["Home", "Line\r\nTWO"]}}]}})",
+       "net.json: master.slaves[0].motion.functions[1]: holds a control character"},
+      {R"({"master": {"motion": {"functions": ["Tab\there"]}}})", "master.motion.functions[0]: holds a control character"},
+      {R"({"master": {"motion": {"functions": ["Nul\u0000"]}}})", "master.motion.functions[0]: holds a control character"},
+      {R"({"master": {"setup": {"errorBits": ["Bus", "Del\u007f"]}}})", "master.setup.errorBits[1]: holds a control character"},
+      {R"({"master": {"slaves": [{"setup": {"variables": ["MER_MASK", "X\n"]}}]}})",
+       "master.slaves[0].setup.variables[1]: holds a control character"},
+      {R"({"master": {"setup": {"variables": [""]}}})", "master.setup.variables[0]: must be a non-empty text"},
+      {R"({"master": {"motion": {"functions": [""]}}})", "master.motion.functions[0]: must be a non-empty text"},
+  };
+  for (const auto& c : cases) {
+    CString error = Refusal(c.json);
+    EXPECT_NE(error.Find(c.where), -1) << error.GetString();
+    EXPECT_EQ(error.Find("\n"), -1) << "one line: " << error.GetString();
+  }
+  // Blanks, non-ASCII bytes and empty descriptions stay allowed.
+  CString error;
+  EXPECT_TRUE(CMC_DriveNetwork::LoadText(R"({"master": {"setup": {"errorBits": ["", "Über Temp"]},
+      "motion": {"functions": ["Go Home"]}}})", "net.json", error)) << error.GetString();
+}
+
 TEST(DriveNetwork, RefusesMoreSlavesThanLetters) {
   CString json = "{\"master\": {\"slaves\": [";
   for (int i = 0; i < 27; ++i) json += i ? ",{\"axisId\": 1}" : "{\"axisId\": 1}";

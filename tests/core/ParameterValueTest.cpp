@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+
 #include "MC_Parameter.h"
 #include "MC_Setup.h"
+#include "TimeValue.h"
 
 TEST(CMC_Parameter, FreshValueIsZeroSeconds) {
   CMC_Setup setup;
@@ -47,4 +51,68 @@ TEST(CMC_Parameter, DisplayTextIsTheShortestDecimal) {
   EXPECT_EQ(p.PrintValue(), "2.5");
   p.SetValue(1.0 / 3.0);
   EXPECT_EQ(p.PrintValue(), "0.3333333333333333");
+}
+
+namespace {
+MC_TIME_CHECK CheckTime(double loopPeriodMs, const char* unitName, const char* text, double& value) {
+  CMC_Setup setup;
+  setup.SetLoopPeriodMs(loopPeriodMs);
+  CMC_Parameter unit(setup);
+  EXPECT_TRUE(unit.SelectUnit(unitName));
+  return MC_CheckTime(text, static_cast<int>(std::strlen(text)), unit, value);
+}
+}  // namespace
+
+// The one rule that the parameter text and the editor's timeout both apply: 2^31-1 control-loop
+// periods are accepted, one more is not, whatever the unit and the loop period.
+TEST(MC_CheckTime, AcceptsUpToTheLargestPeriodCountInEveryUnit) {
+  const struct {
+    double loopPeriodMs;
+    const char* unit;
+    const char* largest;
+    const char* oneMore;
+  } boundaries[] = {
+      {1, "s", "2147483.647", "2147483.648"},    {1, "ms", "2147483647", "2147483648"},
+      {1, "IU", "2147483647", "2147483648"},     {0.5, "s", "1073741.8235", "1073741.824"},
+      {0.5, "ms", "1073741823.5", "1073741824"}, {0.5, "IU", "2147483647", "2147483648"},
+      {2, "s", "4294967.294", "4294967.296"},
+  };
+  for (const auto& b : boundaries) {
+    SCOPED_TRACE(testing::Message() << b.unit << " on a loop of " << b.loopPeriodMs << " ms");
+    double value = 0;
+    EXPECT_EQ(CheckTime(b.loopPeriodMs, b.unit, b.largest, value), MC_TIME_VALID) << b.largest;
+    EXPECT_EQ(CheckTime(b.loopPeriodMs, b.unit, b.oneMore, value), MC_TIME_OUT_OF_RANGE) << b.oneMore;
+  }
+}
+
+// Plain decimals only, finite and zero or more: what the C library would also take is refused.
+TEST(MC_CheckTime, TakesOnlyThePlainDecimalSyntax) {
+  for (const char* text : {"0x10", "inf", "nan", "", "1.5e", " 1", "1,5"}) {
+    double value = 0;
+    EXPECT_EQ(CheckTime(1, "s", text, value), MC_TIME_NOT_A_NUMBER) << text;
+  }
+  for (const char* text : {"-1", "1e300", "1e400", "3000000"}) {
+    double value = 0;
+    EXPECT_EQ(CheckTime(1, "s", text, value), MC_TIME_OUT_OF_RANGE) << text;
+  }
+  double value = -7;
+  EXPECT_EQ(CheckTime(1, "s", "-0", value), MC_TIME_VALID);
+  EXPECT_FALSE(std::signbit(value)) << "no negative zero";
+}
+
+TEST(MC_CheckTime, TheLargestTimeShownIsAccepted) {
+  for (double loop : {1.0, 0.5, 0.3, 0.125, 3.0}) {
+    for (const char* unitName : {"s", "ms", "IU"}) {
+      SCOPED_TRACE(testing::Message() << unitName << " on a loop of " << loop << " ms");
+      CMC_Setup setup;
+      setup.SetLoopPeriodMs(loop);
+      CMC_Parameter max(setup);
+      max.SelectUnit(unitName);
+      max.SetValue(MC_MaxTime(max));
+      CString shown = max.PrintValue();
+      double value = 0;
+      EXPECT_EQ(MC_CheckTime(shown, shown.GetLength(), max, value), MC_TIME_VALID) << shown;
+      EXPECT_EQ(max.PrintValueForQEL(), "2147483647");
+    }
+  }
 }

@@ -99,6 +99,17 @@ TEST_F(HostFaults, AFunctionLostAfterValidationRefusesTheElement) {
   EXPECT_EQ(m_result, 0);
 }
 
+TEST_F(HostFaults, AFunctionNameWithAControlCharacterIsNotWrittenIntoALine) {
+  // A host built in code, not by the loader that refuses such names.
+  for (const char* name : {"Line\r\nTWO", "Del\x7F", "Tab\t"}) {
+    m_network->GetSlaveMotion(0)->AddFunction(name);
+    CString text;
+    text.Format("Type=2;Slave=0;Function=\"%s\";Wait=1;", name);
+    EXPECT_EQ(Translate(text), Invalid("Function")) << name;
+    EXPECT_EQ(m_result, 0);
+  }
+}
+
 TEST_F(HostFaults, TheHostsFunctionNumberIsCalledUnchanged) {
   // How the host numbers functions is its own, even past the count of its list.
   MC_SetFindFunctionHook(NumberFromTen);

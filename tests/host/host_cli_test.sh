@@ -29,6 +29,10 @@ printf '{"master": [' >"$tmp/bad.json"
 s=$(mchost info --network "$tmp/bad.json"); check "network not JSON" 2 "$s" "$tmp/err" "bad.json: not valid JSON"
 printf '{"master": {"setup": {"motionController": "yes"}}}' >"$tmp/schema.json"
 s=$(mchost info --network "$tmp/schema.json"); check "network breaks the schema" 2 "$s" "$tmp/err" "schema.json: master.setup.motionController: must be an integer"
+printf '{"master": {"setup": {"motionController": 1}, "slaves": [{"axisId": 1, "motion": {"functions": ["Line\\r\\nTWO"]}}]}}' >"$tmp/crlf.json"
+s=$(mchost translate --network "$tmp/crlf.json" 'Type=3;Slave=0;')
+check "a function name with a line break" 2 "$s" "$tmp/err" "crlf.json: master.slaves[0].motion.functions[0]: holds a control character"
+[ "$(wc -l <"$tmp/err")" = 1 ] && pass=$((pass+1)) || { fail=$((fail+1)); echo "FAIL: the refusal is one line"; cat "$tmp/err"; }
 s=$(mchost info --module "$tmp/none.dll"); check "missing module" 2 "$s" "$tmp/err" "none.dll: cannot load the element module"
 s=$(mchost info --module "$(dirname "$exe")/mckernel.dll"); check "module without the exports" 2 "$s" "$tmp/err" "has no export GetName"
 s=$(mchost frobnicate); check "unknown command" 2 "$s" "$tmp/err" "unknown command 'frobnicate'"

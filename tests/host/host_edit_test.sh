@@ -48,5 +48,18 @@ edit 1 'Type=1;Slave=0;MER_MASK=0x1;' choose IDC_SLAVE 3 press IDOK box click ID
 same "OK without an operation is refused" 1 ''
 if grep -q "Please choose an operation." "$tmp/robot"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: the refusal names its reason"; cat "$tmp/robot"; fi
 
+# Help belongs to the host: the Help button, F1 and the context-help mark each open the host's
+# help for the element over the editor, which stays open behind it.
+for ask in "press ID_DEFAULT_HELP" "key F1" "help"; do
+  edit 1 'Type=0;ATIME=5[s];' $ask wait "Motion Host" print 65535 click IDOK wait "Slave Management" click IDCANCEL
+  same "help by $ask leaves the editor open" 1 ''
+  if head -1 "$tmp/robot" | grep -q "^Slave Management.\?$"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: help by $ask shows the element's topic"; cat "$tmp/robot"; fi
+done
+
+# A timeout past what the drive can count is refused with the range, in the unit shown.
+edit 1 'Type=0;ATIME=5[s];' type IDC_TIMEOUT 3000000 press IDOK box click IDCANCEL
+same "a timeout out of range is refused" 1 ''
+if grep -qF "Please enter a number from 0 to 2147483.647 s." "$tmp/robot"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: the refusal gives the range"; cat "$tmp/robot"; fi
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

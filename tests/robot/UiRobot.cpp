@@ -10,6 +10,8 @@
 //   print ID           print a control's text on a line of its own
 //   box                wait (up to 30 s) for a message box of the window's process, print its
 //                      text on a line of its own and close it with OK
+//   key NAME           press a key (F1, TAB, RETURN, ESCAPE) on the control that has the focus
+//   help               the caption's context-help mark on the window: WM_HELP, answered meanwhile
 //   rect               print the window's rectangle as WxH+X+Y (for cropping a screenshot)
 //   sleep MS           let the target repaint
 //   gone               wait (up to 30 s) until the window has closed
@@ -135,6 +137,44 @@ bool Print(const char* pszID) {
   return true;
 }
 
+bool Key(const char* pszName) {
+  static const struct {
+    const char* pszName;
+    UINT vk;
+  } kKeys[] = {{"F1", VK_F1}, {"TAB", VK_TAB}, {"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}};
+  for (const auto& key : kKeys) {
+    if (std::strcmp(key.pszName, pszName) != 0) continue;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    HWND hFocus = g_hTarget;
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(g_hTarget, nullptr), &info) && info.hwndFocus != nullptr)
+      hFocus = info.hwndFocus;
+    // Posted, as the keyboard's messages are: the target's modal loop takes them.
+    ::PostMessageA(hFocus, WM_KEYDOWN, key.vk, 1);
+    ::PostMessageA(hFocus, WM_KEYUP, key.vk, static_cast<LPARAM>(0xC0000001u));
+    return true;
+  }
+  return Fail("unknown key", pszName);
+}
+
+// WM_HELP carries a pointer and cannot be posted; it is sent from a thread of its own, since what
+// it shows may be modal.
+bool Help() {
+  // The window travels with the thread: the next step may be waiting for another one already.
+  HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID pTarget) -> DWORD {
+    HWND hTarget = static_cast<HWND>(pTarget);
+    HELPINFO info = {};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.hItemHandle = hTarget;
+    Send(hTarget, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    return 0;
+  }, g_hTarget, 0, nullptr);
+  if (thread == nullptr) return Fail("no thread for", "help");
+  ::CloseHandle(thread);
+  return true;
+}
+
 bool Rect() {
   RECT r;
   if (!::GetWindowRect(g_hTarget, &r)) return Fail("no rectangle", "");
@@ -161,6 +201,8 @@ int main(int argc, char** argv) {
     else if (step == "type") ok = Type(arg(1), arg(2)), i += 2;
     else if (step == "select") ok = Select(arg(1), arg(2)), i += 2;
     else if (step == "box") ok = Box();
+    else if (step == "key") ok = Key(arg(1)), i += 1;
+    else if (step == "help") ok = Help();
     else if (step == "rect") ok = Rect();
     else if (step == "sleep") ok = (::Sleep(static_cast<DWORD>(std::atoi(arg(1)))), true), i += 1;
     else if (step == "gone") ok = Gone();

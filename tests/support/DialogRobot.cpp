@@ -187,3 +187,32 @@ void PrintTo(const CControlStates& states, std::ostream* os) {
     *os << (i == 0 ? " (" : ", ") << Named(states.m_ids[i]) << ' ' << states.m_states[i];
   if (!states.m_ids.empty()) *os << ')';
 }
+
+void CDialogRobot::PumpMessages() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (::IsWindow(m_hDialog) && ::IsDialogMessageA(m_hDialog, &msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+void CDialogRobot::Key(UINT vk, bool bShift) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  const BYTE shift = keys[VK_SHIFT];
+  keys[VK_SHIFT] = bShift ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+  HWND hTarget = ::GetFocus() != nullptr ? ::GetFocus() : m_hDialog;
+  ::PostMessageA(hTarget, WM_KEYDOWN, vk, 1);
+  ::PostMessageA(hTarget, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+  PumpMessages();
+  keys[VK_SHIFT] = shift;
+  ::SetKeyboardState(keys);
+}
+
+void CDialogRobot::Mnemonic(char ch) {
+  HWND hTarget = ::GetFocus() != nullptr ? ::GetFocus() : m_hDialog;
+  ::PostMessageA(hTarget, WM_SYSCHAR, static_cast<unsigned char>(ch), 1 | (1 << 29));  // bit 29: Alt is down
+  PumpMessages();
+}

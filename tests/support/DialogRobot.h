@@ -60,6 +60,11 @@ public:
   void Type(int nID, const char* pszText);
   // The close box of the caption.
   void Close();
+  // A keystroke to the control that has the focus, taken through the dialog manager as the modal
+  // loop takes it (so Tab, Enter, Esc and the arrows are the dialog's), Shift held if asked.
+  void Key(UINT vk, bool bShift = false);
+  // Alt and a letter: the control whose caption marks that letter with '&'.
+  void Mnemonic(char ch);
 
   // What the user sees.
   bool Enabled(int nID) const;
@@ -82,6 +87,8 @@ private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
   void Tick();
   void CloseMessageBoxes();
+  // Runs what is queued on this thread as the dialog's modal loop would.
+  void PumpMessages();
 
   HWND m_hDialog = nullptr;
   bool m_started = false;

@@ -73,7 +73,7 @@ TEST(ModuleFile, ExportsOnlyTheElementFunctions) {
   }
   ::FreeLibrary(h);
   for (const char* name : {"GetName", "GetClassName", "GetOrderID", "IsEnabled", "GetDefaultParameters",
-                           "TranslateMotionSequence"}) {
+                           "TranslateMotionSequence", "EditMotionSequence"}) {
     CString word;
     word.Format("%s ", name);
     EXPECT_NE(all.Find(word), -1) << name;

@@ -74,8 +74,16 @@ TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   CString error;
   ASSERT_TRUE(module.Load(CElementModule::GetDefaultPath(), error));
   AFX_MODULE_STATE* before = AfxGetModuleState();
+  AFX_MODULE_STATE* pModuleState = AfxFindModuleState(module.GetHandle());
+  ASSERT_NE(pModuleState, nullptr);
+  const LONG moduleEnded = pModuleState->m_nThreadsTerminated, callerEnded = before->m_nThreadsTerminated;
+  static int s_deleted;
+  s_deleted = 0;
   HANDLE thread = ::CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
-    AfxAddTempObject(new int(7), [](void* p) { delete static_cast<int*>(p); });
+    AfxAddTempObject(new int(7), [](void* p) {
+      delete static_cast<int*>(p);
+      ++s_deleted;
+    });
     return AfxGetTempObjectCount() == 1 ? 0 : 1;
   }, nullptr, 0, nullptr);
   ASSERT_NE(thread, nullptr);
@@ -84,5 +92,9 @@ TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   ::GetExitCodeThread(thread, &code);
   ::CloseHandle(thread);
   EXPECT_EQ(code, 0u);
+  EXPECT_EQ(s_deleted, 1) << "the thread's temporary objects end with it";
+  // The platform's own entry point ends the data too: only the count tells that the module's step ran.
+  EXPECT_GE(pModuleState->m_nThreadsTerminated, moduleEnded + 1) << "the module's thread-end step ran in its own state";
+  EXPECT_EQ(before->m_nThreadsTerminated, callerEnded);
   EXPECT_EQ(AfxGetModuleState(), before);
 }

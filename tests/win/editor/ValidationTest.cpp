@@ -4,7 +4,22 @@
 namespace {
 const char kSlaveRequired[] = "Please choose a slave for this operation.";
 const char kOperationRequired[] = "Please choose an operation.";
-const char kNumberRequired[] = "Please enter a number of zero or more.";
+const char kFunctionRequired[] = "Please enter the name of the function to call.";
+const char kTimeRangeSeconds[] = "Please enter a number from 0 to 2147483.647 s.";
+const char kTimeRangeMs[] = "Please enter a number from 0 to 2147483647 ms.";
+
+// Types the text into the control and presses OK: one more message box, with this text, and the
+// dialog left open with the focus back on the control.
+void ExpectRefusedAtOk(CDialogRobot& ui, int nID, const char* text, const char* message) {
+  SCOPED_TRACE(text);
+  const std::size_t boxes = ui.MessageBoxes().size();
+  ui.Type(nID, text);
+  ui.Click(IDOK);
+  ASSERT_EQ(ui.MessageBoxes().size(), boxes + 1);
+  EXPECT_EQ(ui.MessageBoxes().back(), message);
+  EXPECT_EQ(ui.FocusID(), nID);
+  EXPECT_TRUE(::IsWindowVisible(ui.Dialog()));
+}
 }  // namespace
 
 TEST_F(EditorTest, OkWithAnOperationThatNeedsASlaveAndNoSlaveIsRefused) {
@@ -50,27 +65,47 @@ TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
   EXPECT_EQ(m_robot.MessageBoxes().size(), 1u);
 }
 
-TEST_F(EditorTest, ATimeoutThatIsNoNumberOfZeroOrMoreIsRefused) {
-  Element(InitSlaves, -1);
-  m_dlg.m_data.m_timeout.SetValue(5);
-  INT_PTR result = Run([this](CDialogRobot& ui) {
-    EXPECT_EQ(ui.Text(IDC_TIMEOUT), "5");
-    int boxes = 0;
-    for (const char* text : {"abc", "-1", "", "2x", "nan"}) {
-      SCOPED_TRACE(text);
-      ui.Type(IDC_TIMEOUT, text);
-      ui.Click(IDOK);
-      ASSERT_EQ(m_robot.MessageBoxes().size(), static_cast<std::size_t>(++boxes));
-      EXPECT_EQ(m_robot.MessageBoxes().back(), kNumberRequired);
-      EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
-      EXPECT_EQ(::SendMessageA(ui.Item(IDC_TIMEOUT), EM_GETSEL, 0, 0), MAKELRESULT(0, std::string(text).size()))
-          << "the text is selected for retyping";
-    }
-    ui.Type(IDC_TIMEOUT, " 2.5 ");
+// A call without a function name can never translate; a name the slave's program lacks may
+// still become valid.
+TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
+  Element(CallFunction, 0);
+  m_dlg.m_data.m_functionName = "Jog";
+  INT_PTR result = Run([](CDialogRobot& ui) {
+    for (const char* text : {"", "   "}) ExpectRefusedAtOk(ui, IDC_FUNCTION, text, kFunctionRequired);
+    ui.Type(IDC_FUNCTION, "NotYetWritten");
     ui.Click(IDOK);
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 2.5);
+  EXPECT_EQ(m_robot.MessageBoxes().size(), 2u);
+  EXPECT_STREQ(m_text, "Type=2;Slave=0;Function=\"NotYetWritten\";Wait=0;");
+}
+
+// OK confirms exactly the times that the parameter text reads back.
+TEST_F(EditorTest, ATimeoutThatTheTextWouldNotReadIsRefusedWithItsRange) {
+  Element(InitSlaves, -1);
+  m_dlg.m_data.m_timeout.SetValue(5);
+  auto refused = [](CDialogRobot& ui, const char* text, const char* message) {
+    ExpectRefusedAtOk(ui, IDC_TIMEOUT, text, message);
+    EXPECT_EQ(::SendMessageA(ui.Item(IDC_TIMEOUT), EM_GETSEL, 0, 0), MAKELRESULT(0, std::string(text).size()))
+        << text << ": the text is selected for retyping";
+  };
+  INT_PTR result = Run([&](CDialogRobot& ui) {
+    EXPECT_EQ(ui.Text(IDC_TIMEOUT), "5");
+    for (const char* text : {"abc", "-1", "", "2x", "nan", "0x10", "1e300", "3000000", "2147483.648"})
+      refused(ui, text, kTimeRangeSeconds);
+    ui.Type(IDC_TIMEOUT, "1");
+    ui.Choose(IDC_TIMEOUT_UNIT, "ms");
+    refused(ui, "2147483648", kTimeRangeMs);
+    ui.Type(IDC_TIMEOUT, " 2147483647 ");
+    ui.Click(IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 2147483647.0);
+  CString text;
+  m_dlg.m_data.WriteParameters(text);
+  CString errors;
+  CInternalData readBack(m_net->GetMasterSetup(), m_net->GetMasterMotion());
+  EXPECT_TRUE(readBack.ReadParameters(text, errors)) << errors;
 }
 
 TEST_F(EditorTest, ChangingTheUnitKeepsThePhysicalTime) {
