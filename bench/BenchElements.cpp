@@ -35,3 +35,9 @@ int FloorFormat(const KnownElement& e, char* buffer, std::size_t size) {
     default: return std::snprintf(buffer, size, "  (%c) { ABORT; } //Abort last function call on slave %c\r\n", c, c);
   }
 }
+
+CString Padded(const CString& text, int factor) {
+  CString padded;
+  for (int i = 0; padded.GetLength() + text.GetLength() < factor * text.GetLength(); ++i) padded.AppendFormat("X%d=1;", i);
+  return padded + text;
+}

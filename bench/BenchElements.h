@@ -20,3 +20,5 @@ extern const int kMixSize;
 CString TextOf(const KnownElement& e);
 // The element's lines into buffer; returns their length.
 int FloorFormat(const KnownElement& e, char* buffer, std::size_t size);
+// The text with unknown items in front of it, until it is factor times as long.
+CString Padded(const CString& text, int factor);

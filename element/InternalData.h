@@ -30,6 +30,8 @@ public:
   // there is nothing to translate: an operation outside 0 to 3, or a call of a function that the
   // slave's program no longer finds or whose name holds a control character.
   CString GenerateCode();
+  // The same lines appended to code, which needs no allocation when code has room for them.
+  void GenerateCode(CString& code);
 
   // Turns m_slave into the slave's setup and motion program; a slave without a setup is dropped.
   void ResolveSlave();

@@ -1,12 +1,17 @@
 // The element's parameter text: its items, their validation against the master and the chosen
 // slave, and the default text.
+#include <cstring>
+
 #include "ElementKeys.h"
 #include "InternalData.h"
 #include "MC_Messages.h"
 
 CString InvalidValueLine(ElementKey key) {
-  CString line;
-  line.Format(IDS_MC_INVALID_VALUE, g_elementKeys[key]);
+  CString message, line;
+  message.LoadString(IDS_MC_INVALID_VALUE);
+  // Room for the line end too, so that the line is allocated once.
+  line.Preallocate(message.GetLength() + static_cast<int>(std::strlen(g_elementKeys[key])) + 2);
+  line.AppendFormat(message, g_elementKeys[key]);
   line += "\r\n";
   return line;
 }

@@ -1,7 +1,10 @@
 // mchost compile: a program file, one element's parameter text a line, into the whole motion
 // program; or, when any element is invalid, every invalid element's errors with its place.
 // The file is read a line at a time and each element translated as it comes, so the cost stays
-// linear in the program's size.
+// linear in the program's size. The first pass reports the errors; only when there are none
+// does a second pass translate the file again and print the program as it comes, so memory does
+// not grow with the program either. A file that cannot be read twice (a pipe) keeps its program
+// in memory for the print instead.
 #include <fstream>
 #include <string>
 
@@ -42,6 +45,38 @@ void ReportElement(const char* pszProgram, int nLine, const CString& errors) {
 }
 }  // namespace
 
+namespace {
+// Translates each element of the file from where it stands. Each valid element's lines go to
+// onValid unless an invalid one came before; each invalid one is reported. Returns the number
+// of invalid elements. One text and one out serve every line, so they stop growing.
+template <class OnValid>
+int TranslateProgram(std::istream& file, const char* pszProgram, PFN_TranslateMotionSequence pfnTranslate,
+                     CElementSession& session, OnValid onValid) {
+  std::string line;
+  CString text, out;
+  int invalid = 0;
+  for (int number = 1; ReadLine(file, line); ++number) {
+    if (!IsElementLine(line)) continue;
+    text.Truncate(0);
+    text.Append(line.data(), static_cast<int>(line.size()));
+    if (pfnTranslate(session.Setup(), session.Motion(), &text, &out) == 1) {
+      if (invalid == 0) onValid(out);
+    } else {
+      ++invalid;
+      ReportElement(pszProgram, number, out);
+    }
+  }
+  return invalid;
+}
+
+int CannotRead(const char* pszProgram, const char* pszWhat) {
+  CString message;
+  message.Format("%s: %s", pszProgram, pszWhat);
+  ReportError(message);
+  return kExitUsage;
+}
+}  // namespace
+
 int RunCompileCommand(const HostOptions& options) {
   if (options.args.size() != 1) {
     ReportError("compile takes one argument: the program file");
@@ -52,31 +87,26 @@ int RunCompileCommand(const HostOptions& options) {
   PFN_TranslateMotionSequence pfnTranslate;
   if (!session.Open(options, "TranslateMotionSequence", pfnTranslate)) return kExitUsage;
   std::ifstream file(pszProgram, std::ios::binary);
-  if (!file) {
-    CString message;
-    message.Format("%s: cannot open the program file", pszProgram);
-    ReportError(message);
-    return kExitUsage;
-  }
-  std::string line, program;
-  int invalid = 0;
-  for (int number = 1; ReadLine(file, line); ++number) {
-    if (!IsElementLine(line)) continue;
-    CString text(line.data(), static_cast<int>(line.size())), out;
-    if (pfnTranslate(session.Setup(), session.Motion(), &text, &out) == 1) {
-      if (invalid == 0) program.append(out.GetString(), static_cast<std::size_t>(out.GetLength()));
-    } else {
-      ++invalid;
-      ReportElement(pszProgram, number, out);
-    }
-  }
-  if (file.bad()) {
-    CString message;
-    message.Format("%s: cannot read the program file", pszProgram);
-    ReportError(message);
-    return kExitUsage;
-  }
+  if (!file) return CannotRead(pszProgram, "cannot open the program file");
+  bool rereadable = file.tellg() != std::streampos(-1);
+  std::string program;
+  int invalid = TranslateProgram(file, pszProgram, pfnTranslate, session, [&](const CString& out) {
+    if (!rereadable) program.append(out.GetString(), static_cast<std::size_t>(out.GetLength()));
+  });
+  if (file.bad()) return CannotRead(pszProgram, "cannot read the program file");
   if (invalid > 0) return kExitRefused;
-  WriteOut(program.data(), program.size());
+  if (!rereadable) {
+    WriteOut(program.data(), program.size());
+    return kExitOk;
+  }
+  file.clear();
+  file.seekg(0);
+  invalid = TranslateProgram(file, pszProgram, pfnTranslate, session, [](const CString& out) {
+    WriteOutPart(out.GetString(), static_cast<std::size_t>(out.GetLength()));
+  });
+  WriteOut("");
+  if (file.bad()) return CannotRead(pszProgram, "cannot read the program file");
+  // Valid at the first reading and not at the second: the file changed meanwhile.
+  if (invalid > 0) return CannotRead(pszProgram, "the program file changed while it was compiled");
   return kExitOk;
 }

@@ -24,6 +24,8 @@ bool LoadModule(const HostOptions& options, CElementModule& module);
 void WriteOut(const char* pszText);
 void WriteOut(const char* pch, std::size_t nLength);
 void WriteOut(const CString& text);
+// The same without flushing, for output that comes in many parts; the next WriteOut flushes.
+void WriteOutPart(const char* pch, std::size_t nLength);
 void ReportError(const char* pszText);
 
 // What a command that runs an export needs: the network of the options and the module with

@@ -12,6 +12,8 @@ void WriteOut(const char* pch, std::size_t nLength) {
   std::fflush(stdout);
 }
 
+void WriteOutPart(const char* pch, std::size_t nLength) { std::fwrite(pch, 1, nLength, stdout); }
+
 void WriteOut(const CString& text) { WriteOut(text.GetString(), static_cast<std::size_t>(text.GetLength())); }
 
 void ReportError(const char* pszText) {

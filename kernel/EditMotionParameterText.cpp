@@ -15,21 +15,26 @@
 #include "TimeValue.h"
 
 namespace {
+// One allocation: the line's room is reserved before it is written.
 CString ErrorLine(const char* pszKey, const char* pszFormat, const char* pszDetail = "", const char* pszMore = "") {
+  const char kStart[] = "Parameter ", kEnd[] = ".\r\n";
   CString line;
-  line.Format("Parameter %s", pszKey);
+  line.Preallocate(static_cast<int>(sizeof kStart + std::strlen(pszKey) + std::strlen(pszFormat) + std::strlen(pszDetail) +
+                                    std::strlen(pszMore) + sizeof kEnd));
+  line += kStart;
+  line += pszKey;
   line.AppendFormat(pszFormat, pszDetail, pszMore);
-  line += ".\r\n";
+  line += kEnd;
   return line;
 }
 
-CString Echo(const MC_PARAM_ITEM& item) { return MC_EchoValue(item.value, item.valueLength); }
+MC_SHORT_TEXT Echo(const MC_PARAM_ITEM& item) { return MC_EchoValue(item.value, item.valueLength); }
 
 // The one well-formed item of the key. False with the error line, which stays empty when the
 // item is merely absent.
-bool FindItem(const CString& text, const char* pszKey, MC_PARAM_ITEM& item, CString& error) {
-  CParameterTextReader reader(text, text.GetLength());
-  int count = reader.Find(pszKey, item);
+bool FindItem(CMC_TextItemIndex& index, const CString& text, const char* pszKey, MC_PARAM_ITEM& item,
+              CString& error) {
+  int count = index.Find(text, pszKey, static_cast<int>(std::strlen(pszKey)), item);
   if (count == 1 && item.hasEquals && !item.unterminated && item.hasSemicolon) return true;
   if (count > 1)
     error = ErrorLine(pszKey, " is given more than once");
@@ -46,33 +51,37 @@ CString MissingLine(const char* pszKey) { return ErrorLine(pszKey, " is missing"
 
 // A whole number of the item, parsed as Wide and range-checked; empty text on success.
 template <class T, class Wide>
-CString ReadRanged(const CString& text, const char* pszKey, T& field, T min, T max, bool optional,
+CString ReadRanged(CMC_TextItemIndex& index, const CString& text, const char* pszKey, T& field, T min, T max, bool optional,
                    bool (*parse)(const char*, int, Wide&, bool&), const char* pszNotNumber, const char* pszRange) {
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(text, pszKey, item, error)) return error.IsEmpty() && !optional ? MissingLine(pszKey) : error;
+  if (!FindItem(index, text, pszKey, item, error)) return error.IsEmpty() && !optional ? MissingLine(pszKey) : error;
   Wide value = 0;
   bool overflow = false;
   if (item.quoted || !parse(item.value, item.valueLength, value, overflow)) return ErrorLine(pszKey, pszNotNumber, Echo(item));
   if (overflow || value < min || value > max) {
-    CString range;
-    range.Format(pszRange, min, max);
+    MC_SHORT_TEXT range;
+    std::snprintf(range.text, sizeof range.text, pszRange, min, max);
     return ErrorLine(pszKey, ": %s is out of range (%s)", Echo(item), range);
   }
   field = static_cast<T>(value);
   return error;
 }
 
-CString ReadInteger(const CString& text, const char* pszKey, int& field, int min, int max, bool optional) {
-  return ReadRanged<int, long long>(text, pszKey, field, min, max, optional, MC_ParseInteger,
+CString ReadInteger(CMC_TextItemIndex& index, const CString& text, const char* pszKey, int& field, int min, int max,
+                    bool optional) {
+  return ReadRanged<int, long long>(index, text, pszKey, field, min, max, optional, MC_ParseInteger,
                                     ": \"%s\" is not a whole number", "%d to %d");
 }
 
-CString UnitList() {
-  CString list;
+MC_SHORT_TEXT UnitList() {
+  MC_SHORT_TEXT list;
+  int length = 0;
+  list.text[0] = '\0';
   for (int i = 0; i < CMC_Parameter::GetUnitCount(); ++i) {
-    if (i > 0) list += i + 1 < CMC_Parameter::GetUnitCount() ? ", " : " or ";
-    list += CMC_Parameter::GetUnitName(i);
+    const char* separator = i == 0 ? "" : i + 1 < CMC_Parameter::GetUnitCount() ? ", " : " or ";
+    length += std::snprintf(list.text + length, sizeof list.text - static_cast<std::size_t>(length), "%s%s", separator,
+                            CMC_Parameter::GetUnitName(i));
   }
   return list;
 }
@@ -92,8 +101,8 @@ CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Paramete
   if (check == MC_TIME_NOT_A_NUMBER) return notATime();
   if (!known) return ErrorLine(pszKey, ": unknown unit \"%s\" (%s)", MC_EchoValue(unit, unitLength), UnitList());
   if (check == MC_TIME_OUT_OF_RANGE) {
-    CString range;
-    range.Format("0 to %.0f control-loop periods", kMC_MaxControlLoopPeriods);
+    MC_SHORT_TEXT range;
+    std::snprintf(range.text, sizeof range.text, "0 to %.0f control-loop periods", kMC_MaxControlLoopPeriods);
     return ErrorLine(pszKey, ": %s is out of range (%s)", Echo(item), range);
   }
   value.SetValue(number);
@@ -101,31 +110,107 @@ CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Paramete
 }
 }  // namespace
 
+namespace {
+enum : unsigned char { kHasEquals = 1, kQuoted = 2, kUnterminated = 4, kHasSemicolon = 8 };
+}  // namespace
+
+CMC_TextItemIndex::~CMC_TextItemIndex() {
+  if (m_items != m_inline) AfxFreeMemory(m_items);
+}
+
+bool CMC_TextItemIndex::Grow(int nRestLength) {
+  // Room for the rest of the text at four bytes an item ("X=1;"), so that a long text mostly
+  // grows the index once; at least twice the room it had.
+  long long wanted = m_count + nRestLength / 4 + 1;
+  if (wanted < 2LL * m_capacity) wanted = 2LL * m_capacity;
+  if (wanted > (1 << 26)) return false;
+  int capacity = static_cast<int>(wanted);
+  auto* items = static_cast<Item*>(AfxTryAllocMemory(static_cast<std::size_t>(capacity) * sizeof(Item)));
+  if (items == nullptr) return false;
+  std::memcpy(items, m_items, static_cast<std::size_t>(m_count) * sizeof(Item));
+  if (m_items != m_inline) AfxFreeMemory(m_items);
+  m_items = items;
+  m_capacity = capacity;
+  return true;
+}
+
+void CMC_TextItemIndex::Build(const CString& text) {
+  m_text = text;
+  m_count = 0;
+  CParameterTextReader reader(text, text.GetLength());
+  MC_PARAM_ITEM item;
+  while (reader.Next(item)) {
+    if (m_count == m_capacity && !Grow(text.GetLength() - item.begin)) {
+      m_count = -1;
+      return;
+    }
+    const char* p = text;
+    unsigned char flags = (item.hasEquals ? kHasEquals : 0) | (item.quoted ? kQuoted : 0) |
+                          (item.unterminated ? kUnterminated : 0) | (item.hasSemicolon ? kHasSemicolon : 0);
+    int value = item.value != nullptr ? static_cast<int>(item.value - p) : -1;
+    m_items[m_count++] = {item.begin, item.end, item.keyLength, value, item.valueLength,
+                          item.keyLength > 0 ? item.key[0] : '\0', flags};
+  }
+}
+
+int CMC_TextItemIndex::Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item) {
+  // The same buffer is the same text: it cannot change while m_text shares it.
+  if (m_text.GetString() != text.GetString()) Build(text);
+  const char* p = text;
+  if (m_count < 0) {
+    CParameterTextReader reader(p, text.GetLength());
+    return reader.Find(pszKey, item);
+  }
+  const Item* first = nullptr;
+  int count = 0;
+  const char firstChar = nKeyLength > 0 ? pszKey[0] : '\0';
+  for (int i = 0; i < m_count; ++i) {
+    const Item& candidate = m_items[i];
+    if (candidate.keyLength == nKeyLength && candidate.firstChar == firstChar &&
+        std::memcmp(p + candidate.begin, pszKey, static_cast<std::size_t>(nKeyLength)) == 0 && count++ == 0)
+      first = &candidate;
+  }
+  if (first != nullptr) {
+    item.begin = first->begin;
+    item.end = first->end;
+    item.key = p + first->begin;
+    item.keyLength = first->keyLength;
+    item.value = first->value >= 0 ? p + first->value : nullptr;
+    item.valueLength = first->valueLength;
+    item.hasEquals = (first->flags & kHasEquals) != 0;
+    item.quoted = (first->flags & kQuoted) != 0;
+    item.unterminated = (first->flags & kUnterminated) != 0;
+    item.hasSemicolon = (first->flags & kHasSemicolon) != 0;
+  }
+  return count;
+}
+
 CString CMC_EditMotionInternalData::ReadRadioParam(CString& text, const char* key, int& field, int min, int max) {
-  return ReadInteger(text, key, field, min, max, false);
+  return ReadInteger(m_items, text, key, field, min, max, false);
 }
 
 void CMC_EditMotionInternalData::ReadOptionalRadioParam(CString& text, const char* key, int& field, int min, int max) {
-  ReadInteger(text, key, field, min, max, true);
+  ReadInteger(m_items, text, key, field, min, max, true);
 }
 
 CString CMC_EditMotionInternalData::ReadHexaParam(CString& text, const char* key, uint32_t& field, uint32_t min,
                                                   uint32_t max) {
   return ReadRanged<uint32_t, unsigned long long>(
-      text, key, field, min, max, false, MC_ParseHexa,
+      m_items, text, key, field, min, max, false, MC_ParseHexa,
       ": \"%s\" is not a hexadecimal number (0x and hexadecimal digits)", "0x%X to 0x%X");
 }
 
 CString CMC_EditMotionInternalData::ReadStringParam(CString& text, const char* key, CString& field) {
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
+  if (!FindItem(m_items, text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
   if (!item.quoted) return ErrorLine(key, ": \"%s\" is not a text in double quotes", Echo(item));
   // A name ends at its first NUL wherever the kernel takes it as const char*: "F5\0x" would be
   // checked and called as F5 but written back whole.
   if (std::memchr(item.value, '\0', static_cast<std::size_t>(item.valueLength)) != nullptr)
     return ErrorLine(key, ": the text in double quotes holds a NUL character");
-  field = MC_UnquoteString(item.value, item.valueLength);
+  static CString s_read;  // reused while no caller holds the last string read
+  field = MC_ReusedText(s_read, item.valueLength, [&](char* out) { return MC_UnquoteString(item.value, item.valueLength, out); });
   return error;
 }
 
@@ -135,7 +220,7 @@ CString CMC_EditMotionInternalData::ReadOptionalDataParam(CString& text, const c
   field.SetName(name);
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(text, name, item, error)) {
+  if (!FindItem(m_items, text, name, item, error)) {
     present = error.IsEmpty() ? 0 : 1;
     return error;
   }

@@ -1,5 +1,7 @@
 #include "MC_Motion.h"
 
+#include <cstring>
+
 #include "MC_AxisData.h"
 #include "MC_FaultHooks.h"
 #include "ParameterTextWriter.h"
@@ -21,8 +23,14 @@ CString CMC_Motion::GetFunctionName(int nIndex) const {
 
 int CMC_Motion::FindFunction(const char* pszName) const {
   int found = -1;
-  for (std::size_t i = 0; pszName != nullptr && i < m_functions.size() && found < 0; ++i)
-    if (m_functions[i] == pszName) found = static_cast<int>(i);
+  int length = pszName != nullptr ? static_cast<int>(std::strlen(pszName)) : 0;
+  // Lengths first: most names of a program differ in length or in their first character.
+  for (std::size_t i = 0; pszName != nullptr && i < m_functions.size() && found < 0; ++i) {
+    const CString& name = m_functions[i];
+    if (name.GetLength() == length && name[0] == pszName[0] &&
+        std::memcmp(name.GetString(), pszName, static_cast<std::size_t>(length)) == 0)
+      found = static_cast<int>(i);
+  }
   MC_PFN_FINDFUNCTION_HOOK pfnHook = MC_GetFindFunctionHook();
   return pfnHook != nullptr ? pfnHook(this, pszName, found) : found;
 }

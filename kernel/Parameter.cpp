@@ -60,28 +60,64 @@ BOOL CMC_Parameter::ConvertToUnit(const char* pszUnit) {
 
 CString CMC_Parameter::GetSelectedUnit() const { return MC_SharedName(GetUnitName(m_unit)); }
 
+namespace {
+// Buffers for the printed values, reused while callers keep no result (see MC_ReusedText).
+CString g_printedValue;
+CString g_printedForQEL;
+
+// A whole number below dLimit (at most 1e18) written out as "%.0f" would write it, without the
+// formatter's cost. False for what needs the formatter: a fraction, a large value, negative zero.
+bool PrintWhole(double dValue, double dLimit, char* buffer, int& nLength) {
+  if (!(std::fabs(dValue) < dLimit) || dValue != std::trunc(dValue) || (dValue == 0 && std::signbit(dValue))) return false;
+  long long whole = static_cast<long long>(dValue);
+  unsigned long long magnitude = whole < 0 ? 0ull - static_cast<unsigned long long>(whole) : static_cast<unsigned long long>(whole);
+  char digits[24];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  nLength = 0;
+  if (whole < 0) buffer[nLength++] = '-';
+  while (n > 0) buffer[nLength++] = digits[--n];
+  buffer[nLength] = '\0';
+  return true;
+}
+
+CString Printed(CString& slot, const char* buffer) {
+  int n = static_cast<int>(std::strlen(buffer));
+  return MC_ReusedText(slot, n, [&](char* p) {
+    std::memcpy(p, buffer, static_cast<std::size_t>(n));
+    return n;
+  });
+}
+}  // namespace
+
 CString CMC_Parameter::PrintValue() const {
   // The fewest decimals that read back as the same double; exponent form only for values that
   // plain decimals cannot carry.
   char buffer[64];
+  int length = 0;
+  if (PrintWhole(m_value, 1e15, buffer, length)) return Printed(g_printedValue, buffer);
   if (std::fabs(m_value) < 1e15) {
     for (int decimals = 0; decimals <= 17; ++decimals) {
       std::snprintf(buffer, sizeof buffer, "%.*f", decimals, m_value);
-      if (std::strtod(buffer, nullptr) == m_value) return CString(std::strcmp(buffer, "-0") == 0 ? "0" : buffer);
+      if (std::strtod(buffer, nullptr) == m_value) return Printed(g_printedValue, std::strcmp(buffer, "-0") == 0 ? "0" : buffer);
     }
   }
   for (int precision = 1; precision <= 17; ++precision) {
     std::snprintf(buffer, sizeof buffer, "%.*g", precision, m_value);
     if (std::strtod(buffer, nullptr) == m_value) break;
   }
-  return CString(buffer);
+  return Printed(g_printedValue, buffer);
 }
 
 double CMC_Parameter::GetControlLoopPeriods() const { return GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs(); }
 
 CString CMC_Parameter::PrintValueForQEL() const {
-  double periods = GetControlLoopPeriods();
+  double periods = std::round(GetControlLoopPeriods());
   char buffer[400];  // room for the largest double written out in full
-  std::snprintf(buffer, sizeof buffer, "%.0f", std::round(periods));
-  return CString(buffer);
+  int length = 0;
+  if (!PrintWhole(periods, 1e18, buffer, length)) std::snprintf(buffer, sizeof buffer, "%.0f", periods);
+  return Printed(g_printedForQEL, buffer);
 }

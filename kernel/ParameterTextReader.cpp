@@ -2,8 +2,25 @@
 
 #include <cstring>
 
-CParameterTextReader::CParameterTextReader(const char* pText, int nLength)
-    : m_text(pText != nullptr ? pText : ""), m_length(pText != nullptr && nLength > 0 ? nLength : 0) {}
+namespace {
+// What each byte means to the tokenizer, one table look-up a byte.
+enum : unsigned char { kBlank = 1, kEquals = 2, kSemicolon = 4, kQuote = 8 };
+
+struct CharClasses {
+  unsigned char of[256] = {};
+  constexpr CharClasses() {
+    of[static_cast<unsigned char>(' ')] = of[static_cast<unsigned char>('\t')] = kBlank;
+    of[static_cast<unsigned char>('\r')] = of[static_cast<unsigned char>('\n')] = kBlank;
+    of[static_cast<unsigned char>('=')] = kEquals;
+    of[static_cast<unsigned char>(';')] = kSemicolon;
+    of[static_cast<unsigned char>('"')] = kQuote;
+  }
+};
+// Built by the compiler, so usable before any constructor of the process runs.
+constexpr CharClasses g_classes;
+
+unsigned ClassOf(char ch) { return g_classes.of[static_cast<unsigned char>(ch)]; }
+}  // namespace
 
 bool CParameterTextReader::SkipString() {
   ++m_pos;  // the opening quote
@@ -19,53 +36,64 @@ bool CParameterTextReader::SkipString() {
 }
 
 bool CParameterTextReader::Next(MC_PARAM_ITEM& item) {
+  // The position is a local: stores into item could otherwise alias it and force reloads.
+  const char* const t = m_text;
+  const int n = m_length;
+  int pos = m_pos;
+  auto skipBlanks = [&] {
+    while (pos < n && (ClassOf(t[pos]) & kBlank) != 0) ++pos;
+  };
   for (;;) {
-    SkipBlanks();
-    if (m_pos >= m_length) return false;
-    if (m_text[m_pos] != ';') break;
-    ++m_pos;  // an empty item
+    skipBlanks();
+    if (pos >= n) {
+      m_pos = pos;
+      return false;
+    }
+    if (t[pos] != ';') break;
+    ++pos;  // an empty item
   }
   item = MC_PARAM_ITEM();
-  item.begin = m_pos;
-  item.key = m_text + m_pos;
-  while (m_pos < m_length) {
-    char ch = m_text[m_pos];
-    if (ch == '=' || ch == ';' || ch == '"' || IsBlank(ch)) break;
-    ++m_pos;
-  }
-  item.keyLength = m_pos - item.begin;
-  SkipBlanks();
-  if (m_pos < m_length && m_text[m_pos] == '=') {
+  item.begin = pos;
+  item.key = t + pos;
+  while (pos < n && (ClassOf(t[pos]) & (kBlank | kEquals | kSemicolon | kQuote)) == 0) ++pos;
+  item.keyLength = pos - item.begin;
+  skipBlanks();
+  if (pos < n && t[pos] == '=') {
     item.hasEquals = true;
-    ++m_pos;
-    SkipBlanks();
-    int start = m_pos;
-    if (m_pos < m_length && m_text[m_pos] == '"') {
+    ++pos;
+    skipBlanks();
+    int start = pos;
+    if (pos < n && t[pos] == '"') {
+      m_pos = pos;
       item.quoted = true;
       item.unterminated = !SkipString();
-      item.value = m_text + start + 1;
-      item.valueLength = m_pos - start - (item.unterminated ? 1 : 2);
+      pos = m_pos;
+      item.value = t + start + 1;
+      item.valueLength = pos - start - (item.unterminated ? 1 : 2);
     } else {
-      while (m_pos < m_length && m_text[m_pos] != ';' && m_text[m_pos] != '"' && !IsBlank(m_text[m_pos])) ++m_pos;
-      item.value = m_text + start;
-      item.valueLength = m_pos - start;
+      while (pos < n && (ClassOf(t[pos]) & (kBlank | kSemicolon | kQuote)) == 0) ++pos;
+      item.value = t + start;
+      item.valueLength = pos - start;
     }
-    SkipBlanks();
+    skipBlanks();
   } else {
     // No '=': the rest up to the next ';' belongs to this malformed item.
-    while (m_pos < m_length && m_text[m_pos] != ';') {
-      if (m_text[m_pos] == '"') {
+    while (pos < n && t[pos] != ';') {
+      if (t[pos] == '"') {
+        m_pos = pos;
         item.unterminated = !SkipString();
+        pos = m_pos;
       } else {
-        ++m_pos;
+        ++pos;
       }
     }
   }
-  if (m_pos < m_length && m_text[m_pos] == ';') {
+  if (pos < n && t[pos] == ';') {
     item.hasSemicolon = true;
-    ++m_pos;
+    ++pos;
   }
-  item.end = m_pos;
+  item.end = pos;
+  m_pos = pos;
   return true;
 }
 

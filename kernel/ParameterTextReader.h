@@ -19,7 +19,8 @@ struct MC_PARAM_ITEM {
 
 class CParameterTextReader {
 public:
-  CParameterTextReader(const char* pText, int nLength);
+  CParameterTextReader(const char* pText, int nLength)
+      : m_text(pText != nullptr ? pText : ""), m_length(pText != nullptr && nLength > 0 ? nLength : 0) {}
 
   // The next item from the current position, false at the end of the text. An item whose ';'
   // is missing ends where the next item starts, so one fault never hides the items after it.
@@ -29,14 +30,10 @@ public:
   // Counts the items of the key (the whole text is scanned) and keeps the first in item.
   int Find(const char* pszKey, MC_PARAM_ITEM& item);
 
-  static bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
   static bool KeyIs(const MC_PARAM_ITEM& item, const char* pszKey, int nKeyLength);
   static bool KeyIs(const MC_PARAM_ITEM& item, const char* pszKey);
 
 private:
-  void SkipBlanks() {
-    while (m_pos < m_length && IsBlank(m_text[m_pos])) ++m_pos;
-  }
   // Past a string that starts at m_pos (on its opening quote); false when the text ends inside.
   bool SkipString();
 

@@ -21,7 +21,32 @@ int SkipDigits(const char* p, int n, int& i) {
   return i - start;
 }
 
-const int kEchoMax = 32;
+// A decimal of at most 15 digits without exponent, checked as a plain decimal already: its digits
+// make a whole number below 2^53 and its fraction a power of ten that doubles hold exactly, so
+// one division gives the correctly rounded value, the one strtod gives.
+bool ParseShortDecimal(const char* p, int n, double& value) {
+  static const double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  int i = 0;
+  bool negative = false;
+  if (p[0] == '+' || p[0] == '-') negative = p[i++] == '-';
+  long long whole = 0;
+  int digits = 0, decimals = 0;
+  bool fraction = false;
+  for (; i < n; ++i) {
+    if (p[i] == '.') {
+      fraction = true;
+      continue;
+    }
+    if (!IsDigit(p[i]) || ++digits > 15) return false;
+    whole = whole * 10 + (p[i] - '0');
+    decimals += fraction;
+  }
+  double magnitude = static_cast<double>(whole) / kPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+const int kEchoMax = 32;  // and "..." after it, within MC_SHORT_TEXT
 // Longest decimal the reader converts; longer ones are no sensible time.
 const int kDecimalMax = 64;
 }  // namespace
@@ -70,6 +95,7 @@ bool MC_ParseDecimal(const char* p, int n, double& value) {
     if (SkipDigits(p, n, i) == 0) return false;
   }
   if (i != n || n > kDecimalMax) return false;
+  if (ParseShortDecimal(p, n, value)) return true;
   char buffer[kDecimalMax + 1];
   std::memcpy(buffer, p, static_cast<std::size_t>(n));
   buffer[n] = '\0';
@@ -87,17 +113,13 @@ bool MC_SplitPhysical(const char* p, int n, int& numberLength, const char*& unit
   return true;
 }
 
-CString MC_UnquoteString(const char* p, int n) {
-  CString text;
-  if (n <= 0) return text;
-  char* w = text.GetBufferSetLength(n);
+int MC_UnquoteString(const char* p, int n, char* out) {
   int length = 0;
   for (int i = 0; i < n; ++i) {
-    w[length++] = p[i];
+    out[length++] = p[i];
     if (p[i] == '"' && i + 1 < n && p[i + 1] == '"') ++i;
   }
-  text.ReleaseBuffer(length);
-  return text;
+  return length;
 }
 
 CString MC_QuoteString(const char* p, int n) {
@@ -116,13 +138,13 @@ CString MC_QuoteString(const char* p, int n) {
   return text;
 }
 
-CString MC_EchoValue(const char* p, int n) {
+MC_SHORT_TEXT MC_EchoValue(const char* p, int n) {
+  MC_SHORT_TEXT echo;
   int shown = n < kEchoMax ? n : kEchoMax;
-  CString text(p, shown);
   for (int i = 0; i < shown; ++i) {
     unsigned char ch = static_cast<unsigned char>(p[i]);
-    if (ch < 0x20 || ch > 0x7E) text.SetAt(i, '?');
+    echo.text[i] = ch < 0x20 || ch > 0x7E ? '?' : p[i];
   }
-  if (shown < n) text += "...";
-  return text;
+  std::strcpy(echo.text + shown, shown < n ? "..." : "");
+  return echo;
 }

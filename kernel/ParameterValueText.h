@@ -15,9 +15,17 @@ bool MC_ParseDecimal(const char* p, int n, double& value);
 // Splits "number[unit]"; false when the value does not end with a unit in square brackets.
 bool MC_SplitPhysical(const char* p, int n, int& numberLength, const char*& unit, int& unitLength);
 
-// The characters of a string item, its doubled quotes made single, and back.
-CString MC_UnquoteString(const char* p, int n);
+// The characters of a string item, its doubled quotes made single, and back. Unquoting writes
+// at most n characters into out and returns how many.
+int MC_UnquoteString(const char* p, int n, char* out);
 CString MC_QuoteString(const char* p, int n);
 
+// A short text built on the stack, for the parts of an error line, so that the line is the only
+// allocation its reading error makes.
+struct MC_SHORT_TEXT {
+  char text[64];
+  operator const char*() const { return text; }
+};
+
 // The value as an error line may show it: one line of printable characters, shortened.
-CString MC_EchoValue(const char* p, int n);
+MC_SHORT_TEXT MC_EchoValue(const char* p, int n);

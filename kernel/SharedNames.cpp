@@ -18,7 +18,7 @@ SharedNameTable& Table() {
 CString MC_SharedName(const char* pszName) {
   SharedNameTable& table = Table();
   for (int i = 0; i < table.count; ++i)
-    if (table.names[i] == pszName) return table.names[i];
+    if (table.names[i][0] == pszName[0] && table.names[i] == pszName) return table.names[i];
   if (table.count == kMaxNames) return CString(pszName);
   table.names[table.count] = pszName;
   return table.names[table.count++];

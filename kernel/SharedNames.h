@@ -6,3 +6,19 @@
 #include "afx.h"
 
 CString MC_SharedName(const char* pszName);
+
+// A short text the kernel hands out for the moment (a value printed, a string read). It is built
+// in a buffer kept for the purpose, slot, and handed out as a shared copy; when the caller has let
+// go of the last one, the next text reuses that buffer, so a caller who keeps no result across
+// calls causes no allocation. Longer texts, and texts asked for while a copy is held, get a
+// buffer of their own. The kernel runs on one thread.
+//   fill(buffer) writes the text's n characters.
+template <class Fill>
+CString MC_ReusedText(CString& slot, int n, Fill fill) {
+  const int kShort = 64;
+  CString fresh;
+  CString& text = n <= kShort ? slot : fresh;
+  char* buffer = text.GetBuffer(n <= kShort ? kShort : n);
+  text.ReleaseBuffer(fill(buffer));
+  return text;
+}

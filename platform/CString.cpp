@@ -7,15 +7,6 @@
 #include "afxexcept.h"
 #include "afxmem.h"
 
-// Header in front of every string buffer. nRefs -1 marks the shared empty string, which is
-// never freed or written. The system runs on one thread, so the count needs no interlocking.
-struct CStringData {
-  int nRefs;
-  int nDataLength;
-  int nAllocLength;
-  char* data() { return reinterpret_cast<char*>(this + 1); }
-};
-
 namespace {
 struct EmptyString {
   CStringData header;
@@ -33,7 +24,6 @@ int SafeLength(const char* psz) {
 }
 }  // namespace
 
-CStringData* CString::GetData() const { return reinterpret_cast<CStringData*>(m_pchData) - 1; }
 
 CString::CString() : m_pchData(EmptyData()) {}
 
@@ -182,7 +172,9 @@ void CString::Append(const char* pch, int nLength) {
 }
 
 CString& CString::operator+=(const CString& src) {
-  if (IsEmpty() && src.GetData()->nRefs >= 0) return *this = src;
+  CStringData* s = src.GetData();
+  if (s->nDataLength == 0) return *this;
+  if (GetData()->nDataLength == 0 && s->nRefs >= 0) return *this = src;
   Append(src.m_pchData, src.GetLength());
   return *this;
 }
@@ -197,9 +189,25 @@ CString& CString::operator+=(char ch) {
   return *this;
 }
 
-int CString::GetLength() const { return GetData()->nDataLength; }
+
+int CString::GetSpareLength() const {
+  CStringData* d = GetData();
+  return d->nRefs == 1 ? d->nAllocLength - d->nDataLength : 0;
+}
 
 void CString::Empty() { Release(); }
+
+void CString::Truncate(int nNewLength) {
+  CStringData* d = GetData();
+  if (nNewLength < 0) nNewLength = 0;
+  if (nNewLength >= d->nDataLength) return;
+  if (d->nRefs != 1) {
+    *this = Left(nNewLength);
+    return;
+  }
+  d->nDataLength = nNewLength;
+  m_pchData[nNewLength] = '\0';
+}
 
 char CString::GetAt(int nIndex) const {
   return nIndex >= 0 && nIndex < GetLength() ? m_pchData[nIndex] : '\0';
@@ -296,7 +304,9 @@ void CString::ReleaseBuffer(int nNewLength) {
 }
 
 void CString::Preallocate(int nLength) {
-  int length = GetLength();
+  CStringData* d = GetData();
+  if (d->nRefs == 1 && d->nAllocLength >= nLength) return;  // room enough already
+  int length = d->nDataLength;
   GetBuffer(nLength);
   ReleaseBuffer(length);
 }

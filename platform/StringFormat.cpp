@@ -13,10 +13,30 @@
 namespace {
 
 #if !defined(_WIN32)
-// Rewrites "%ld" and kin to "%d"; "%lld" and every other conversion stay as they are.
+bool IsFlag(char ch) {
+  return (ch >= '0' && ch <= '9') || ch == '-' || ch == '+' || ch == ' ' || ch == '#' || ch == '.' || ch == '*';
+}
+
+// Where the next "l" to drop stands: the "l" of a "%ld"-like conversion, or null.
+const char* FindLongModifier(const char* p) {
+  while ((p = std::strchr(p, '%')) != nullptr) {
+    ++p;
+    if (*p == '%') {
+      ++p;
+      continue;
+    }
+    while (IsFlag(*p)) ++p;
+    if (p[0] == 'l' && p[1] != 'l' && p[1] != '\0' && std::strchr("diouxX", p[1]) != nullptr) return p;
+  }
+  return nullptr;
+}
+
+// Rewrites "%ld" and kin to "%d"; "%lld" and every other conversion stay as they are. A format
+// without such a conversion is used as it is.
 const char* PlatformFormat(const char* pszFormat, char* buffer, std::size_t size, bool& usedHeap) {
   usedHeap = false;
-  if (std::strstr(pszFormat, "%") == nullptr || std::strchr(pszFormat, 'l') == nullptr) return pszFormat;
+  const char* drop = FindLongModifier(pszFormat);
+  if (drop == nullptr) return pszFormat;
   std::size_t n = std::strlen(pszFormat) + 1;
   char* out = buffer;
   if (n > size) {
@@ -24,28 +44,112 @@ const char* PlatformFormat(const char* pszFormat, char* buffer, std::size_t size
     usedHeap = true;
   }
   char* w = out;
-  for (const char* p = pszFormat; *p;) {
-    if (*p != '%') {
-      *w++ = *p++;
-      continue;
-    }
-    *w++ = *p++;
-    if (*p == '%') {
-      *w++ = *p++;
-      continue;
-    }
-    while (*p && std::strchr("-+ #0123456789.*", *p)) *w++ = *p++;
-    if (p[0] == 'l' && p[1] != 'l' && p[1] && std::strchr("diouxX", p[1])) ++p;
+  const char* p = pszFormat;
+  for (; drop != nullptr; drop = FindLongModifier(p)) {
+    std::memcpy(w, p, static_cast<std::size_t>(drop - p));
+    w += drop - p;
+    p = drop + 1;
   }
-  *w = '\0';
+  std::strcpy(w, p);
   return out;
 }
 #endif
+
+// Writes the digits of value in base 10 or 16 (upper or lower case) at w; returns their count.
+int WriteDigits(char* w, unsigned value, unsigned base, const char* digits) {
+  char reversed[12];
+  int n = 0;
+  do {
+    reversed[n++] = digits[value % base];
+    value /= base;
+  } while (value != 0);
+  for (int i = 0; i < n; ++i) w[i] = reversed[n - 1 - i];
+  return n;
+}
+
+// The conversions that the lines and messages of this system use, written without the C
+// library: %c, %s, %d, %i, %u, %x and %X (an "l" before the integer ones means 32 bits, as
+// everywhere on this platform) and %%, without flags, width or precision. The text goes into
+// buffer (room bytes, terminator included); -1 when the format needs more or the text does not
+// fit, and the caller then formats with the C library.
+int FormatCommon(char* buffer, int room, const char* pszFormat, va_list args) {
+  int n = 0;
+  for (const char* p = pszFormat; *p != '\0';) {
+    if (*p != '%') {
+      const char* next = std::strchr(p, '%');
+      int length = next != nullptr ? static_cast<int>(next - p) : static_cast<int>(std::strlen(p));
+      if (length >= room - n) return -1;
+      std::memcpy(buffer + n, p, static_cast<std::size_t>(length));
+      n += length;
+      p += length;
+      continue;
+    }
+    ++p;
+    bool isLong = *p == 'l';
+    if (isLong) ++p;
+    char conversion = *p;
+    if (conversion == '\0' || room - n < 12) return -1;  // 12: the longest number, and the terminator
+    ++p;
+    switch (conversion) {
+      case '%':
+      case 'c':
+        if (isLong) return -1;
+        buffer[n++] = conversion == '%' ? '%' : static_cast<char>(va_arg(args, int));
+        break;
+      case 's': {
+        if (isLong) return -1;
+        const char* psz = va_arg(args, const char*);
+        if (psz == nullptr) psz = "(null)";  // what the C libraries print
+        int length = static_cast<int>(std::strlen(psz));
+        if (length >= room - n) return -1;
+        std::memcpy(buffer + n, psz, static_cast<std::size_t>(length));
+        n += length;
+        break;
+      }
+      case 'd':
+      case 'i': {
+        int value = va_arg(args, int);
+        unsigned magnitude = static_cast<unsigned>(value);
+        if (value < 0) {
+          buffer[n++] = '-';
+          magnitude = 0u - magnitude;
+        }
+        n += WriteDigits(buffer + n, magnitude, 10, "0123456789");
+        break;
+      }
+      case 'u': n += WriteDigits(buffer + n, va_arg(args, unsigned), 10, "0123456789"); break;
+      case 'x': n += WriteDigits(buffer + n, va_arg(args, unsigned), 16, "0123456789abcdef"); break;
+      case 'X': n += WriteDigits(buffer + n, va_arg(args, unsigned), 16, "0123456789ABCDEF"); break;
+      default: return -1;
+    }
+  }
+  buffer[n] = '\0';
+  return n;
+}
 
 }  // namespace
 
 void CString::AppendFormatV(const char* pszFormat, va_list args) {
   if (pszFormat == nullptr) return;
+  int oldLength = GetLength();
+  char stackBuffer[512];
+  {
+    // Straight into the buffer's room when it has some (its terminator has a byte of its own).
+    int spare = GetSpareLength();
+    char* target = spare > 0 ? m_pchData + oldLength : stackBuffer;
+    va_list probe;
+    va_copy(probe, args);
+    int n = FormatCommon(target, spare > 0 ? spare + 1 : static_cast<int>(sizeof stackBuffer), pszFormat, probe);
+    va_end(probe);
+    if (n >= 0) {
+      if (spare > 0)
+        GetData()->nDataLength = oldLength + n;  // FormatCommon wrote the terminator
+      else
+        Append(stackBuffer, n);
+      return;
+    }
+    if (spare > 0) m_pchData[oldLength] = '\0';
+  }
 #if !defined(_WIN32)
   char fmtBuffer[256];
   bool fmtOnHeap = false;
@@ -58,7 +162,6 @@ void CString::AppendFormatV(const char* pszFormat, va_list args) {
     }
   } freeFormat{pszFormat, fmtOnHeap};
 #endif
-  char stackBuffer[512];
   va_list probe;
   va_copy(probe, args);
   int needed = std::vsnprintf(stackBuffer, sizeof stackBuffer, pszFormat, probe);
@@ -68,7 +171,6 @@ void CString::AppendFormatV(const char* pszFormat, va_list args) {
     Append(stackBuffer, needed);
     return;
   }
-  int oldLength = GetLength();
   char* p = GetBuffer(oldLength + needed);
   va_list again;
   va_copy(again, args);

@@ -6,7 +6,14 @@
 
 #include "afxver.h"
 
-struct CStringData;
+// Header in front of every string buffer. nRefs -1 marks the shared empty string, which is
+// never freed or written. The system runs on one thread, so the count needs no interlocking.
+struct CStringData {
+  int nRefs;
+  int nDataLength;
+  int nAllocLength;
+  char* data() { return reinterpret_cast<char*>(this + 1); }
+};
 
 class AFX_API CString {
 public:
@@ -28,9 +35,12 @@ public:
   CString& operator+=(char ch);
   void Append(const char* pch, int nLength);
 
-  int GetLength() const;
+  int GetLength() const { return GetData()->nDataLength; }
   bool IsEmpty() const { return GetLength() == 0; }
   void Empty();
+  // Shortens the text to nNewLength characters, keeping its buffer when no other string shares it,
+  // so that text built again into it needs no new allocation.
+  void Truncate(int nNewLength);
 
   char GetAt(int nIndex) const;
   char operator[](int nIndex) const { return GetAt(nIndex); }
@@ -67,12 +77,14 @@ public:
   void Preallocate(int nLength);
 
 private:
-  CStringData* GetData() const;
+  CStringData* GetData() const { return reinterpret_cast<CStringData*>(m_pchData) - 1; }
   void Release();
   void AllocBuffer(int nLength);
   void CopyBeforeWrite();
   void AllocBeforeWrite(int nLength);
   void AssignCopy(const char* pch, int nLength);
+  // Room for more characters in an unshared buffer without growing it; 0 when shared.
+  int GetSpareLength() const;
 
   char* m_pchData;
 };

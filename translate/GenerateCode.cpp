@@ -10,7 +10,7 @@ const char kErrorMaskLine[] = "  (%c) { %s = 0x%lX; } //Set send error mask on s
 const char kCallLine[] = "  (%c) { FUNCTION %d; } //Call function %s on slave %c\r\n";
 const char kWaitLine[] = "  WOF(%c); //Wait for function completion\r\n";
 const char kAbortLine[] = "  (%c) { ABORT; } //Abort last function call on slave %c\r\n";
-// Room for two lines, so that the text is allocated once.
+// Room for two lines, so that the text grows at most once.
 const int kCodeCapacity = 160;
 
 // A name that would break or garble the line it is written into.
@@ -26,9 +26,22 @@ bool HasControlCharacter(const CString& name) {
 
 CString CInternalData::GenerateCode() {
   CString code;
-  if (m_type < InitSlaves || m_type > AbortFunction) return code;
-  code.Preallocate(kCodeCapacity);
+  GenerateCode(code);
+  return code;
+}
+
+void CInternalData::GenerateCode(CString& code) {
+  if (m_type < InitSlaves || m_type > AbortFunction) return;
   int letter = 'A' + m_slave;
+  int number = 0;
+  if (m_type == CallFunction) {
+    number = m_slaveMotion->FindFunction(m_functionName);
+    // A host that no longer finds the function it found when validating would have the master
+    // call a negative number, and a host whose function name holds a line break would end the
+    // line inside its comment: generate nothing, which the export refuses.
+    if (number < 0 || HasControlCharacter(m_functionName)) return;
+  }
+  code.Preallocate(code.GetLength() + kCodeCapacity);
   switch (m_type) {
     case InitSlaves:
       code.AppendFormat(kTimeoutLine, m_timeout.PrintValueForQEL().GetString(), m_timeout.PrintValue().GetString(),
@@ -39,18 +52,11 @@ CString CInternalData::GenerateCode() {
       // "%lX" takes a 32-bit value on this platform.
       code.AppendFormat(kErrorMaskLine, letter, g_elementKeys[kKeyErrorMask], m_errorMask, letter);
       break;
-    case CallFunction: {
-      int number = m_slaveMotion->FindFunction(m_functionName);
-      // A host that no longer finds the function it found when validating would have the master
-      // call a negative number, and a host whose function name holds a line break would end the
-      // line inside its comment: generate nothing, which the export refuses.
-      if (number < 0 || HasControlCharacter(m_functionName)) return CString();
+    case CallFunction:
       code.AppendFormat(kCallLine, letter, number, m_functionName.GetString(), letter);
       if (m_waitForCompletion != 0) code.AppendFormat(kWaitLine, letter);
       break;
-    }
     case AbortFunction: code.AppendFormat(kAbortLine, letter, letter); break;
     default: break;
   }
-  return code;
 }

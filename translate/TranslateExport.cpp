@@ -11,17 +11,16 @@ int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pTe
   }
   CInternalData data(*pSetup, *pMotion);
   CString errors;
-  pOut->Empty();
+  // Emptied but kept: a caller that passes the same out again has room for the lines already.
+  pOut->Truncate(0);
   int result = data.ReadParameters(*pText, errors);
   if (result) {
-    CString code = data.GenerateCode();
+    data.GenerateCode(*pOut);
     // Valid parameters give no lines only when the host's program lost the function it found
     // while validating: that element is not translated either.
-    if (code.IsEmpty()) {
+    if (pOut->IsEmpty()) {
       errors = InvalidValueLine(kKeyFunction);
       result = 0;
-    } else {
-      *pOut = static_cast<CString&&>(code);
     }
   }
   if (!result) *pOut = errors;

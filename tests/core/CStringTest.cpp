@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 
 #include "afx.h"
 
@@ -94,4 +95,47 @@ TEST(CString, EveryBlockIsFreed) {
     moved = a;
   }
   EXPECT_EQ(AfxGetLiveAllocationCount(), live);
+}
+
+// The common conversions are written without the C library: they must give its bytes, whether
+// the text goes into a buffer's spare room, into a fresh one, or needs to grow.
+TEST(CString, CommonConversionsGiveTheCLibrarysText) {
+  const int numbers[] = {0, 7, -1, 255, 4096, -2147483647 - 1, 2147483647};
+  for (int n : numbers) {
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "%d|%i|%u|%x|%X|%c|%s%%", n, n, static_cast<unsigned>(n), static_cast<unsigned>(n),
+                  static_cast<unsigned>(n), 'A' + (n & 15), "end");
+    CString fresh, roomy, shared("x");
+    fresh.Format("%d|%i|%u|%x|%X|%c|%s%%", n, n, n, n, n, 'A' + (n & 15), "end");
+    roomy.Preallocate(200);
+    roomy.AppendFormat("%d|%i|%u|%x|%X|%c|%s%%", n, n, n, n, n, 'A' + (n & 15), "end");
+    CString copy(shared);  // shared: formatted into a new buffer, the copy keeps its text
+    shared.AppendFormat("%d|%i|%u|%x|%X|%c|%s%%", n, n, n, n, n, 'A' + (n & 15), "end");
+    EXPECT_EQ(fresh, expected) << n;
+    EXPECT_EQ(roomy, expected) << n;
+    EXPECT_EQ(shared, CString("x") + expected) << n;
+    EXPECT_EQ(copy, "x");
+  }
+  CString nul;
+  nul.Format("a%cb", 0);  // a NUL character is part of the text, as snprintf counts it
+  EXPECT_EQ(nul.GetLength(), 3);
+  CString little;
+  little.Preallocate(4);
+  little.AppendFormat("%s|%5d|%.2f", CString('y', 600).GetString(), 42, 0.5);  // too long, and flags
+  EXPECT_EQ(little.GetLength(), 600 + 1 + 5 + 1 + 4);
+  EXPECT_EQ(little.Right(11), "|   42|0.50");
+}
+
+TEST(CString, TruncateKeepsAnUnsharedBufferAndLeavesASharedOneAlone) {
+  CString a("motion program");
+  const char* buffer = a;
+  a.Truncate(6);
+  EXPECT_EQ(a, "motion");
+  EXPECT_EQ(static_cast<const char*>(a), buffer);
+  a += " lines";
+  EXPECT_EQ(static_cast<const char*>(a), buffer);  // grown back within its room
+  CString b(a);
+  b.Truncate(0);
+  EXPECT_EQ(a, "motion lines");
+  EXPECT_EQ(b, "");
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "MC_Kernel.h"
 
@@ -275,5 +277,56 @@ TEST_F(ParameterText, AWrittenItemAlwaysReadsBack) {
     m_data.WriteRadioParam(text, "Type", 2);
     ASSERT_EQ(m_data.ReadRadioParam(text, "Type", field, 0, 3), "") << before.GetString() << " -> " << text.GetString();
     ASSERT_EQ(field, 2);
+  }
+}
+
+// The reads of one text share what one pass over it found; a changed text must be read anew
+// however it changed, and a text of many items must read as well as a short one.
+TEST_F(ParameterText, ReadsFollowTheTextHoweverItChanges) {
+  CString text("Type=1;Slave=2;");
+  int type = -1, slave = -1;
+  EXPECT_EQ(m_data.ReadRadioParam(text, "Type", type, 0, 3), "");
+  EXPECT_EQ(type, 1);
+  text.SetAt(5, '3');  // in place, same length
+  EXPECT_EQ(m_data.ReadRadioParam(text, "Type", type, 0, 3), "");
+  EXPECT_EQ(type, 3);
+  text.Truncate(7);  // keeps the buffer
+  text += "Slave=4;";
+  EXPECT_EQ(m_data.ReadRadioParam(text, "Slave", slave, 0, 9), "");
+  EXPECT_EQ(slave, 4);
+  m_data.WriteRadioParam(text, "Slave", 5);
+  EXPECT_EQ(m_data.ReadRadioParam(text, "Slave", slave, 0, 9), "");
+  EXPECT_EQ(slave, 5);
+  CString other("Slave=6;");
+  EXPECT_EQ(m_data.ReadRadioParam(other, "Slave", slave, 0, 9), "");
+  EXPECT_EQ(slave, 6);
+  EXPECT_EQ(m_data.ReadRadioParam(text, "Type", type, 0, 3), "");
+  EXPECT_EQ(type, 3);
+  EXPECT_STREQ(text, "Type=3;Slave=5;");
+
+  CString many;
+  for (int i = 0; i < 40; ++i) many.AppendFormat("X%d=%d;", i, i);
+  many += "Type=2;Slave=7;";
+  EXPECT_EQ(m_data.ReadRadioParam(many, "Type", type, 0, 3), "");
+  EXPECT_EQ(m_data.ReadRadioParam(many, "Slave", slave, 0, 9), "");
+  EXPECT_EQ(type, 2);
+  EXPECT_EQ(slave, 7);
+  many += "Type=1;";
+  EXPECT_EQ(m_data.ReadRadioParam(many, "Type", type, 0, 3), "Parameter Type is given more than once.\r\n");
+}
+
+// Short decimals are converted without the C library: they must give its double exactly.
+TEST_F(ParameterText, TimesReadAsTheCLibraryReadsThem) {
+  const char* const numbers[] = {"5",     "0.1",   "0.3",      "2.675",       "123456.789012345", "2147483647",
+                                 "0.000000000000001", "0.1234567890123456", "98765.4321098765", "1.5e1", "+12.50", ".5", "7."};
+  for (const char* number : numbers) {
+    CMC_Parameter field(m_setup);
+    int present = -1;
+    CString text;
+    text.Format("ATIME=%s[IU];", number);
+    Data(text, field, present);
+    double expected = std::strtod(number, nullptr);
+    double value = field.GetValue();
+    EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << number;
   }
 }

@@ -104,3 +104,21 @@ TEST_F(Translate, NullPointersFromAFaultyHostDoNoHarm) {
   EXPECT_EQ(out, "");
   GetDefaultParameters(setup, motion, nullptr);
 }
+
+// The lines are written into the caller's out: a kept out gives the same bytes as a fresh one,
+// and an out that shares its text with another string leaves that string alone.
+TEST_F(Translate, OutIsWrittenWithoutTouchingWhatItShares) {
+  const char* const texts[] = {"Type=0;ATIME=5[s];", "Type=2;Slave=0;Function=\"Home\";Wait=1;", "Type=3;Slave=7;",
+                               "Type=1;Slave=1;MER_MASK=0xA0;"};
+  CString kept;
+  for (const char* text : texts) {
+    CString in(text), fresh = Run(text);
+    int result = m_result;
+    CString other("shared text"), out(other);
+    EXPECT_EQ(TranslateMotionSequence(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &out), result);
+    EXPECT_EQ(out, fresh) << text;
+    EXPECT_EQ(other, "shared text") << text;
+    EXPECT_EQ(TranslateMotionSequence(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &kept), result);
+    EXPECT_EQ(kept, fresh) << text;
+  }
+}
