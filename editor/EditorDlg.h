@@ -27,6 +27,8 @@ protected:
   void DoDataExchange(CDataExchange* pDX) override;
 
   // Bit lists: one item per bit, in ascending bit order, its item data the bit's mask value.
+  // Every caller passes CMC_Setup::GetErrorRegDesc; the description function stays a parameter so
+  // that the list does not decide where a bit's text comes from.
   void FillBitList(int nListID, uint32_t bits, uint32_t selected, MC_PFN_ERRORREGDESC pfnDescription);
   void ReadBitListMasks(int nListID, uint32_t& bits, uint32_t& selected);
 

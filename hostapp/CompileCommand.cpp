@@ -5,6 +5,7 @@
 // does a second pass translate the file again and print the program as it comes, so memory does
 // not grow with the program either. A file that cannot be read twice (a pipe) keeps its program
 // in memory for the print instead.
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -88,9 +89,15 @@ int RunCompileCommand(const HostOptions& options) {
   if (!session.Open(options, "TranslateMotionSequence", pfnTranslate)) return kExitUsage;
   std::ifstream file(pszProgram, std::ios::binary);
   if (!file) return CannotRead(pszProgram, "cannot open the program file");
-  bool rereadable = file.tellg() != std::streampos(-1);
+  // Only a regular file is read twice: a pipe or a device may report a position and still not
+  // give its lines again.
+  std::error_code error;
+  bool rereadable = std::filesystem::is_regular_file(pszProgram, error) &&
+                    file.tellg() != std::streampos(-1);
   std::string program;
+  long elements = 0;
   int invalid = TranslateProgram(file, pszProgram, pfnTranslate, session, [&](const CString& out) {
+    ++elements;
     if (!rereadable) program.append(out.GetString(), static_cast<std::size_t>(out.GetLength()));
   });
   if (file.bad()) return CannotRead(pszProgram, "cannot read the program file");
@@ -101,12 +108,16 @@ int RunCompileCommand(const HostOptions& options) {
   }
   file.clear();
   file.seekg(0);
-  invalid = TranslateProgram(file, pszProgram, pfnTranslate, session, [](const CString& out) {
+  long written = 0;
+  invalid = TranslateProgram(file, pszProgram, pfnTranslate, session, [&](const CString& out) {
+    ++written;
     WriteOutPart(out.GetString(), static_cast<std::size_t>(out.GetLength()));
   });
   WriteOut("");
   if (file.bad()) return CannotRead(pszProgram, "cannot read the program file");
-  // Valid at the first reading and not at the second: the file changed meanwhile.
-  if (invalid > 0) return CannotRead(pszProgram, "the program file changed while it was compiled");
+  // Valid at the first reading and not, or not all of it, at the second: the file changed
+  // meanwhile, and what was printed is no whole program.
+  if (invalid > 0 || written != elements)
+    return CannotRead(pszProgram, "the program file changed while it was compiled");
   return kExitOk;
 }

@@ -78,7 +78,7 @@ MC_SHORT_TEXT UnitList() {
   MC_SHORT_TEXT list;
   int length = 0;
   list.text[0] = '\0';
-  for (int i = 0; i < CMC_Parameter::GetUnitCount(); ++i) {
+  for (int i = 0; i < CMC_Parameter::GetUnitCount() && length < static_cast<int>(sizeof list.text); ++i) {
     const char* separator = i == 0 ? "" : i + 1 < CMC_Parameter::GetUnitCount() ? ", " : " or ";
     length += std::snprintf(list.text + length, sizeof list.text - static_cast<std::size_t>(length), "%s%s", separator,
                             CMC_Parameter::GetUnitName(i));

@@ -5,6 +5,7 @@
 // the C library never reads 64 bits from a 32-bit argument.
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "afxexcept.h"
 #include "afxstr.h"
@@ -55,6 +56,11 @@ const char* PlatformFormat(const char* pszFormat, char* buffer, std::size_t size
 }
 #endif
 
+bool InRange(const char* p, const char* begin, const char* end) {
+  std::less<const char*> before;
+  return begin != nullptr && !before(p, begin) && before(p, end);
+}
+
 // Writes the digits of value in base 10 or 16 (upper or lower case) at w; returns their count.
 int WriteDigits(char* w, unsigned value, unsigned base, const char* digits) {
   char reversed[12];
@@ -71,8 +77,9 @@ int WriteDigits(char* w, unsigned value, unsigned base, const char* digits) {
 // library: %c, %s, %d, %i, %u, %x and %X (an "l" before the integer ones means 32 bits, as
 // everywhere on this platform) and %%, without flags, width or precision. The text goes into
 // buffer (room bytes, terminator included); -1 when the format needs more or the text does not
-// fit, and the caller then formats with the C library.
-int FormatCommon(char* buffer, int room, const char* pszFormat, va_list args) {
+// fit, and the caller then formats with the C library. -1 too for a %s argument that lies in
+// buffer's own string (from own on): writing would overrun the terminator it is read up to.
+int FormatCommon(char* buffer, int room, const char* own, const char* pszFormat, va_list args) {
   int n = 0;
   for (const char* p = pszFormat; *p != '\0';) {
     if (*p != '%') {
@@ -100,6 +107,7 @@ int FormatCommon(char* buffer, int room, const char* pszFormat, va_list args) {
         if (isLong) return -1;
         const char* psz = va_arg(args, const char*);
         if (psz == nullptr) psz = "(null)";  // what the C libraries print
+        if (InRange(psz, own, buffer + room)) return -1;
         int length = static_cast<int>(std::strlen(psz));
         if (length >= room - n) return -1;
         std::memcpy(buffer + n, psz, static_cast<std::size_t>(length));
@@ -135,11 +143,14 @@ void CString::AppendFormatV(const char* pszFormat, va_list args) {
   char stackBuffer[512];
   {
     // Straight into the buffer's room when it has some (its terminator has a byte of its own).
+    // A format taken from this very string goes the safe way round, through the stack.
     int spare = GetSpareLength();
+    if (spare > 0 && InRange(pszFormat, m_pchData, m_pchData + oldLength + spare + 1)) spare = 0;
     char* target = spare > 0 ? m_pchData + oldLength : stackBuffer;
     va_list probe;
     va_copy(probe, args);
-    int n = FormatCommon(target, spare > 0 ? spare + 1 : static_cast<int>(sizeof stackBuffer), pszFormat, probe);
+    int n = FormatCommon(target, spare > 0 ? spare + 1 : static_cast<int>(sizeof stackBuffer),
+                         spare > 0 ? m_pchData : nullptr, pszFormat, probe);
     va_end(probe);
     if (n >= 0) {
       if (spare > 0)

@@ -124,6 +124,13 @@ TEST(CString, CommonConversionsGiveTheCLibrarysText) {
   little.AppendFormat("%s|%5d|%.2f", CString('y', 600).GetString(), 42, 0.5);  // too long, and flags
   EXPECT_EQ(little.GetLength(), 600 + 1 + 5 + 1 + 4);
   EXPECT_EQ(little.Right(11), "|   42|0.50");
+  CString self("abcd");  // its own text as argument and as format, with room to write in place
+  self.Preallocate(64);
+  self.Truncate(2);  // the room behind the terminator still holds "d"
+  self.AppendFormat("<%s>", self.GetString());
+  EXPECT_EQ(self, "ab<ab>");
+  self.AppendFormat(self.GetString());
+  EXPECT_EQ(self, "ab<ab>ab<ab>");
 }
 
 TEST(CString, TruncateKeepsAnUnsharedBufferAndLeavesASharedOneAlone) {

@@ -62,6 +62,9 @@ s=$(mchost compile "$tmp/empty.prog"); same "an empty program compiles to nothin
 printf 'Type=3;Slave=0;\r\nType=3;Slave=1;' >"$tmp/crlf.prog"
 s=$(mchost compile "$tmp/crlf.prog")
 same "a program with CR LF lines and no last line end" 0 "$s" '  (A) { ABORT; } //Abort last function call on slave A\r\n  (B) { ABORT; } //Abort last function call on slave B\r\n'
+mkfifo "$tmp/fifo.prog" && { timeout 60 cat "$tmp/crlf.prog" >"$tmp/fifo.prog" 2>/dev/null & }
+s=$(mchost compile "$tmp/fifo.prog")  # read once: the program is kept for the print
+same "a program from a pipe" 0 "$s" '  (A) { ABORT; } //Abort last function call on slave A\r\n  (B) { ABORT; } //Abort last function call on slave B\r\n'
 s=$(mchost compile "$tmp/none.prog"); check "compile a missing file" 2 "$s" "$tmp/err" "none.prog: cannot open the program file"
 awk 'BEGIN { for (i = 0; i < 100000; i++) print (i % 2 ? "Type=3;Slave=1;" : "Type=1;Slave=0;MER_MASK=0x3;") }' >"$tmp/large.prog"
 s=$(mchost compile "$tmp/large.prog"); [ "$s" = 0 ] && [ "$(wc -l <"$tmp/out")" = 100000 ] && pass=$((pass+1)) || { fail=$((fail+1)); echo "FAIL: a program of 100000 elements"; }

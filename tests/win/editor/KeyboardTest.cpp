@@ -81,7 +81,8 @@ TEST_F(EditorKeyboard, MnemonicsReachTheirControls) {
     ui.Mnemonic('x');
     EXPECT_EQ(ui.FocusID(), IDC_INIT_SLAVES);
     // "C&all function" and "&Abort last function call" share A: the first enabled one from the
-    // focus on is clicked, and again from there, so A chooses "Call function".
+    // focus on is clicked, and again from there, so A chooses "Call function" (Wine's dialog
+    // manager; Windows' may alternate between the two).
     ui.Mnemonic('a');
     EXPECT_EQ(ui.FocusID(), IDC_CALL_FUNCTION);
     EXPECT_EQ(ui.RadioStates(Radios()), "0010");
