@@ -20,14 +20,10 @@ int CInternalData::ReadParameters(CString& text, CString& errors) {
   CString keyError;
   errors.Empty();
   errors += ReadRadioParam(text, g_elementKeys[kKeyType], m_type, InitSlaves, AbortFunction);
-  // A timeout out of range is the element's own number only for the operation that uses it, for
-  // the editor to show and refuse; any other operation keeps a valid one.
-  CMC_Parameter timeout(m_timeout);
-  keyError = ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, timeout, m_timeoutUsed);
-  if (keyError.IsEmpty() || m_type == InitSlaves)
-    m_timeout = timeout;
-  else
-    m_timeout.SetName(timeout.GetName());
+  // A timeout out of range is read as the number it is, for the editor to show and refuse while
+  // it is the operation's; for any other operation a timeout that does not read is 0, valid.
+  keyError = ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, m_timeout, m_timeoutUsed);
+  if (!keyError.IsEmpty() && m_type != InitSlaves) m_timeout.SetValue(0.0);
   errors += keyError;
 
   bool slaveAccepted = false;

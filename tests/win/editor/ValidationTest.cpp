@@ -182,6 +182,7 @@ TEST_F(EditorTest, OkConfirmsOnlyTextThatTranslates) {
       {"Type=0;ATIME=3000000[s];", "3000000", true, "Type=0;ATIME=3[s];"},
       {"Type=0;ATIME=-1[s];", "-1", true, "Type=0;ATIME=3[s];"},
       {"Type=3;Slave=0;ATIME=3000000[s];", "0", false, "Type=3;Slave=0;ATIME=0[s];"},
+      {"Type=3;Slave=0;ATIME=3000000000[ms];", "0", false, "Type=3;Slave=0;ATIME=0[ms];"},
       {"Type=2;Slave=0;Function=\"Jog\";ATIME=x;", "0", false, "Type=2;Slave=0;Function=\"Jog\";ATIME=0[s];Wait=0;"},
       {"Type=3;Slave=0;ATIME=7[ms];", "7", false, "Type=3;Slave=0;ATIME=7[ms];"},
   };
