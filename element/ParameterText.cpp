@@ -22,9 +22,9 @@ int CInternalData::ReadParameters(CString& text, CString& errors) {
   errors += ReadRadioParam(text, g_elementKeys[kKeyType], m_type, InitSlaves, AbortFunction);
   // A timeout out of range is read as the number it is, for the editor to show and refuse while
   // it is the operation's; for any other operation a timeout that does not read is 0, valid.
-  keyError = ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, m_timeout, m_timeoutUsed);
-  if (!keyError.IsEmpty() && m_type != InitSlaves) m_timeout.SetValue(0.0);
-  errors += keyError;
+  const int nErrorLength = errors.GetLength();
+  errors += ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, m_timeout, m_timeoutUsed);
+  if (errors.GetLength() != nErrorLength && m_type != InitSlaves) m_timeout.SetValue(0.0);
 
   bool slaveAccepted = false;
   if (m_type != InitSlaves) {
