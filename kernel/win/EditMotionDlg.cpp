@@ -30,10 +30,10 @@ void UncheckOtherRadios(HWND hClicked) {
   } while (h != nullptr && !StartsGroup(h));
 }
 
-// Wine turns BM_CLICK on a disabled button into a click, as Windows does not: an automatic radio
-// button then unchecks its group, walking it with GetNextDlgGroupItem from the disabled button,
-// which skips it and so never comes back to where the walk began, and spins. A disabled button
-// takes no BM_CLICK here.
+// Wine turns BM_CLICK on a disabled button into a click, as Windows does not. An automatic radio
+// button then unchecks the rest of its group, walking it with GetNextDlgGroupItem, which passes
+// over disabled members: begun from a disabled one, the walk never comes round to its end and
+// spins (Wine's BUTTON_CheckAutoRadioButton). A disabled button takes no BM_CLICK here.
 LRESULT CALLBACK IgnoreClickWhileDisabled(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR nID, DWORD_PTR) {
   if (nMsg == BM_CLICK && !::IsWindowEnabled(hWnd)) return 0;
   if (nMsg == WM_NCDESTROY) ::RemoveWindowSubclass(hWnd, IgnoreClickWhileDisabled, nID);
