@@ -53,8 +53,9 @@ void CEditorDlg::FillBothBitLists() {
 }
 
 template <class TMove>
-void CEditorDlg::MoveBits(TMove move) {
-  if (!UpdateData(TRUE)) return;
+void CEditorDlg::MoveBits(int nButtonID, TMove move) {
+  // A click that reaches a disabled button (Wine sends one) has nothing to move.
+  if (!IsChildEnabled(nButtonID) || !UpdateData(TRUE)) return;
   move();
   FillBothBitLists();
   UpdateData(FALSE);
@@ -69,7 +70,7 @@ uint32_t WholeMask(const CInternalData& data) {
 }  // namespace
 
 void CEditorDlg::OnAllToIgnored() {
-  MoveBits([this] {
+  MoveBits(IDC_ALL_TO_IGNORED, [this] {
     m_data.m_errorMask = 0;
     m_sendSelection = 0;
     m_ignoredMask = WholeMask(m_data);
@@ -78,7 +79,7 @@ void CEditorDlg::OnAllToIgnored() {
 }
 
 void CEditorDlg::OnSelectedToIgnored() {
-  MoveBits([this] {
+  MoveBits(IDC_SELECTED_TO_IGNORED, [this] {
     const uint32_t moved = m_sendSelection;
     m_data.m_errorMask &= ~moved;
     m_sendSelection = 0;
@@ -88,7 +89,7 @@ void CEditorDlg::OnSelectedToIgnored() {
 }
 
 void CEditorDlg::OnAllToSend() {
-  MoveBits([this] {
+  MoveBits(IDC_ALL_TO_SEND, [this] {
     m_data.m_errorMask = WholeMask(m_data);
     m_sendSelection = 0;
     m_ignoredMask = 0;
@@ -97,7 +98,7 @@ void CEditorDlg::OnAllToSend() {
 }
 
 void CEditorDlg::OnSelectedToSend() {
-  MoveBits([this] {
+  MoveBits(IDC_SELECTED_TO_SEND, [this] {
     const uint32_t moved = m_ignoredSelection;
     m_data.m_errorMask |= moved;
     m_sendSelection = moved;

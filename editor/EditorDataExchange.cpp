@@ -17,9 +17,10 @@ bool IsBlank(const CString& text) {
 }  // namespace
 
 void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Radio(pDX, IDC_INIT_SLAVES, m_data.m_type);
-  const int type = m_data.m_type;
   if (pDX->m_bSaveAndValidate) {
+    // The operation is taken only once the timeout is: a refused save changes no data.
+    int type = m_data.m_type;
+    DDX_Radio(pDX, IDC_INIT_SLAVES, type);
     if (m_checkInput && NeedsSlave(type) && m_data.m_slave < 0) {
       pDX->PrepareCtrl(IDC_SLAVE);
       AfxMessageBox(IDS_MC_SLAVE_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
@@ -33,6 +34,7 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
       pDX->Fail();
     }
     UpdateParameter(pDX, m_data.m_timeout, IDC_TIMEOUT);
+    m_data.m_type = type;
     if (IsChildEnabled(IDC_SEND_BITS)) {
       ReadBitListMasks(IDC_SEND_BITS, m_data.m_errorMask, m_sendSelection);
       ReadBitListMasks(IDC_IGNORED_BITS, m_ignoredMask, m_ignoredSelection);
@@ -48,6 +50,8 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
     if (IsChildEnabled(IDC_WAIT)) m_data.m_waitForCompletion = GetChildCheck(IDC_WAIT);
     return;
   }
+  DDX_Radio(pDX, IDC_INIT_SLAVES, m_data.m_type);
+  const int type = m_data.m_type;
   ShowParameter(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT, type == InitSlaves, MC_SHOWPARAM_FILL_UNITS);
   const bool bMask = type == SendErrorMask;
   EnableChild(IDC_SEND_BITS, bMask);

@@ -50,7 +50,7 @@ protected:
 private:
   // The frame of the four move handlers: the masks change between a save and a load exchange.
   template <class TMove>
-  void MoveBits(TMove move);
+  void MoveBits(int nButtonID, TMove move);
   void FillBothBitLists();
   // Each move button is enabled while its list has bits to give.
   void EnableMoveButtons();

@@ -10,12 +10,16 @@ const int kMaxListedFunctions = 10;
 }  // namespace
 
 void CEditorDlg::OnSelEndOkSlave() {
-  // Taken first so that a function name typed in the meantime survives the refill; a refusal
-  // does not stop the change of slave.
-  UpdateData(TRUE);
   CWnd* pSlaves = GetDlgItem(IDC_SLAVE);
   if (pSlaves == nullptr) return;
   CBorrowedWnd<CComboBox> slaves(pSlaves);
+  // Taken first so that a function name typed in the meantime survives the refill. A refusal
+  // (with its message) undoes the change: the slave list shows the element's slave again, and
+  // the refused text stays.
+  if (!UpdateData(TRUE)) {
+    m_data.FillSlaveAxisIDsCombo(&slaves, nullptr, m_data.m_slave, 0);
+    return;
+  }
   const int nSlave = m_data.GetComboSelSlaveAxisID(&slaves);
   if (nSlave == m_data.m_slave) return;
   m_data.m_slave = nSlave;

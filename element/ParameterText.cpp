@@ -20,7 +20,11 @@ int CInternalData::ReadParameters(CString& text, CString& errors) {
   CString keyError;
   errors.Empty();
   errors += ReadRadioParam(text, g_elementKeys[kKeyType], m_type, InitSlaves, AbortFunction);
+  // A timeout out of range is read as the number it is, for the editor to show and refuse while
+  // it is the operation's; for any other operation a timeout that does not read is 0, valid.
+  const int nErrorLength = errors.GetLength();
   errors += ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, m_timeout, m_timeoutUsed);
+  if (errors.GetLength() != nErrorLength && m_type != InitSlaves) m_timeout.SetValue(0.0);
 
   bool slaveAccepted = false;
   if (m_type != InitSlaves) {
@@ -60,6 +64,14 @@ void CInternalData::WriteParameters(CString& text) {
   if (m_type == InitSlaves) {
     WriteDataParam(text, m_timeout);
     return;
+  }
+  // Every operation reads the timeout: one that does not read would refuse the text written here,
+  // so the element's valid timeout goes over it.
+  CMC_Parameter timeout(m_timeout);
+  int present = 0;
+  if (!ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, timeout, present).IsEmpty()) {
+    m_timeout.SetName(timeout.GetName());
+    WriteDataParam(text, m_timeout);
   }
   WriteRadioParam(text, g_elementKeys[kKeySlave], m_slave);
   if (m_type == SendErrorMask) WriteHexaParam(text, g_elementKeys[kKeyErrorMask], m_errorMask);

@@ -36,15 +36,20 @@ public:
   // that parameter text would not read as a time in that unit is refused with a message that
   // gives the range, and a failed exchange.
   void UpdateParameter(CDataExchange* pDX, CMC_Parameter& parameter, int nEditID);
-  // Applies the unit now selected in the list, keeping the physical value shown in the edit.
+  // Applies the unit now selected in the list, keeping the physical value shown in the edit. A
+  // text that is no time in its unit is refused with the range, and the unit selected again.
   void ChangeParameterUnit(CMC_Parameter& parameter, int nEditID, int nUnitID);
+
+  // Buttons take no BM_CLICK while disabled.
+  BOOL OnInitDialog() override;
 
 protected:
   // Save exchange with m_checkInput set; on success the element data writes the text and the
   // dialog ends with IDOK, else it stays open.
   void OnOK() override;
-  // A click on a radio button or check box that no handler takes runs the save and then the
-  // load exchange, so that what depends on the choice follows it at once.
+  // A click on an enabled radio button or check box that no handler takes runs the save and
+  // then the load exchange, so that what depends on the choice follows it at once. A refused
+  // save undoes the click: the load shows the data as it was, the refused text kept.
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   CMC_Setup& m_setup;

@@ -85,7 +85,8 @@ public:
   // Reads the physical value of item GetDataParamName(key, p1, p2), "number[unit]", into field,
   // which remembers the item name for WriteDataParam; present becomes 1 when the item is there,
   // else 0 (an absent item is no error). A time must be finite and from 0 to 2^31 - 1
-  // control-loop periods of the field's drive.
+  // control-loop periods of the field's drive; one out of that range is refused but still read
+  // into the field, so that an editor shows the number the text holds.
   CString ReadOptionalDataParam(CString& text, const char* key, const char* p1, const char* p2,
                                 CMC_Parameter& field, int& present);
   void WriteRadioParam(CString& text, const char* key, int value);

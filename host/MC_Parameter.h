@@ -42,7 +42,7 @@ public:
   static int FindUnit(const char* pszUnit);
 
 private:
-  double SecondsPerUnit(int nUnit) const;
+  double MillisecondsPerUnit(int nUnit) const;
 
   CMC_Setup* m_pSetup;
   CString m_name;

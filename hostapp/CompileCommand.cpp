@@ -50,6 +50,8 @@ namespace {
 // Translates each element of the file from where it stands. Each valid element's lines go to
 // onValid unless an invalid one came before; each invalid one is reported. Returns the number
 // of invalid elements. One text and one out serve every line, so they stop growing.
+// A line that does not convert to the module's code page is reported, ends the reading, and
+// counts as -1.
 template <class OnValid>
 int TranslateProgram(std::istream& file, const char* pszProgram, PFN_TranslateMotionSequence pfnTranslate,
                      CElementSession& session, OnValid onValid) {
@@ -57,9 +59,9 @@ int TranslateProgram(std::istream& file, const char* pszProgram, PFN_TranslateMo
   CString text, out;
   int invalid = 0;
   for (int number = 1; ReadLine(file, line); ++number) {
+    if (number == 1) SkipByteOrderMark(line);
     if (!IsElementLine(line)) continue;
-    text.Truncate(0);
-    text.Append(line.data(), static_cast<int>(line.size()));
+    if (!ProgramLineToText(pszProgram, number, line, text)) return -1;
     if (pfnTranslate(session.Setup(), session.Motion(), &text, &out) == 1) {
       if (invalid == 0) onValid(out);
     } else {
@@ -101,6 +103,7 @@ int RunCompileCommand(const HostOptions& options) {
     if (!rereadable) program.append(out.GetString(), static_cast<std::size_t>(out.GetLength()));
   });
   if (file.bad()) return CannotRead(pszProgram, "cannot read the program file");
+  if (invalid < 0) return kExitUsage;
   if (invalid > 0) return kExitRefused;
   if (!rereadable) {
     WriteOut(program.data(), program.size());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ElementModule.h"
@@ -20,13 +21,28 @@ struct HostOptions {
 std::unique_ptr<CMC_DriveNetwork> LoadNetwork(const HostOptions& options);
 // Loads the module of the options, or reports why not on stderr.
 bool LoadModule(const HostOptions& options, CElementModule& module);
-// Writes bytes to stdout unchanged ("\r\n" stays "\r\n").
+// The text boundary (HostText.cpp): UTF-8 outside, the ANSI code page inside.
+// The command line's arguments, program name first; false after reporting one that the code page
+// cannot hold.
+bool ReadArguments(std::vector<CString>& args);
+// Program files are UTF-8, with or without the byte-order mark that many editors write before
+// the first line: it is skipped there.
+void SkipByteOrderMark(std::string& line);
+// A program file's line as parameter text; false after reporting, with its place, a line that
+// is no UTF-8 or that the code page cannot hold.
+bool ProgramLineToText(const char* pszProgram, int nLine, const std::string& line, CString& text);
+// Writes text to stdout as UTF-8, line ends unchanged ("\r\n" stays "\r\n"). A failed write
+// is kept for FinishOutput, and nothing more is written.
 void WriteOut(const char* pszText);
 void WriteOut(const char* pch, std::size_t nLength);
 void WriteOut(const CString& text);
 // The same without flushing, for output that comes in many parts; the next WriteOut flushes.
 void WriteOutPart(const char* pch, std::size_t nLength);
+// One line on stderr behind "mchost: ".
 void ReportError(const char* pszText);
+// The command's exit status once its output is flushed; after a failed write, that reported and
+// kExitUsage.
+int FinishOutput(int nExit);
 
 // What a command that runs an export needs: the network of the options and the module with
 // that export resolved.

@@ -1,25 +1,4 @@
-#include <cstdio>
-
 #include "HostCommands.h"
-
-void WriteOut(const char* pszText) {
-  std::fputs(pszText, stdout);
-  std::fflush(stdout);
-}
-
-void WriteOut(const char* pch, std::size_t nLength) {
-  std::fwrite(pch, 1, nLength, stdout);
-  std::fflush(stdout);
-}
-
-void WriteOutPart(const char* pch, std::size_t nLength) { std::fwrite(pch, 1, nLength, stdout); }
-
-void WriteOut(const CString& text) { WriteOut(text.GetString(), static_cast<std::size_t>(text.GetLength())); }
-
-void ReportError(const char* pszText) {
-  std::fprintf(stderr, "mchost: %s\n", pszText);
-  std::fflush(stderr);
-}
 
 std::unique_ptr<CMC_DriveNetwork> LoadNetwork(const HostOptions& options) {
   if (options.networkPath.IsEmpty()) return CMC_DriveNetwork::LoadDefault();

@@ -24,13 +24,18 @@ const Command kCommands[] = {
 };
 
 void PrintUsage(FILE* out) {
-  std::fputs("usage: mchost COMMAND [OPTIONS] [ARGS]\ncommands:\n", out);
-  for (const Command& c : kCommands) std::fprintf(out, "  mchost %s\n", c.usage);
+  CString usage("usage: mchost COMMAND [OPTIONS] [ARGS]\ncommands:\n");
+  for (const Command& c : kCommands) usage.AppendFormat("  mchost %s\n", c.usage);
+  if (out == stdout)
+    WriteOut(usage);
+  else
+    std::fputs(usage, out);
 }
 }  // namespace
 
-int main(int argc, char** argv) {
-  _setmode(_fileno(stdout), _O_BINARY);
+namespace {
+int Run(const std::vector<CString>& argv) {
+  const int argc = static_cast<int>(argv.size());
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
     PrintUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? kExitUsage : kExitOk;
@@ -40,23 +45,23 @@ int main(int argc, char** argv) {
     if (std::strcmp(c.name, argv[1]) == 0) command = &c;
   if (command == nullptr) {
     CString message;
-    message.Format("unknown command '%s' (try mchost --help)", argv[1]);
+    message.Format("unknown command '%s' (try mchost --help)", argv[1].GetString());
     ReportError(message);
     return kExitUsage;
   }
   HostOptions options;
   for (int i = 2; i < argc; ++i) {
-    bool network = std::strcmp(argv[i], "--network") == 0, module = std::strcmp(argv[i], "--module") == 0;
+    bool network = argv[i] == "--network", module = argv[i] == "--module";
     if (network || module) {
       if (i + 1 >= argc) {
         CString message;
-        message.Format("%s needs a file name", argv[i]);
+        message.Format("%s needs a file name", argv[i].GetString());
         ReportError(message);
         return kExitUsage;
       }
       (network ? options.networkPath : options.modulePath) = argv[++i];
     } else {
-      options.args.emplace_back(argv[i]);
+      options.args.push_back(argv[i]);
     }
   }
   try {
@@ -66,4 +71,13 @@ int main(int argc, char** argv) {
     ReportError("out of memory");
     return kExitUsage;
   }
+}
+}  // namespace
+
+int main() {
+  _setmode(_fileno(stdout), _O_BINARY);
+  // The arguments as the user typed them, in the code page the module takes.
+  std::vector<CString> argv;
+  if (!ReadArguments(argv)) return kExitUsage;
+  return FinishOutput(Run(argv));
 }

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "DefaultNetwork.h"
+#include "afxconv.h"
 
 using nlohmann::json;
 
@@ -46,14 +47,18 @@ uint32_t Mask(const json& value, const std::string& where) {
 }
 
 // A name or description: it ends up inside generated lines, which a control character would
-// break or garble. Names may not be empty either.
-const std::string& Text(const json& value, const std::string& where, bool bName) {
+// break or garble. Names may not be empty either. The document's UTF-8 becomes the ANSI code
+// page of the process here, in which the kernel and the module hold every string.
+CString Text(const json& value, const std::string& where, bool bName) {
   if (!value.is_string() || (bName && value.get_ref<const std::string&>().empty()))
     Fail(where, bName ? "must be a non-empty text" : "must be a text");
   const std::string& text = value.get_ref<const std::string&>();
   for (unsigned char ch : text)
     if (ch < 0x20 || ch == 0x7F) Fail(where, "holds a control character");
-  return text;
+  CString converted;
+  if (!AfxUtf8ToAnsi(text.data(), static_cast<int>(text.size()), converted))
+    Fail(where, "holds a character that the ANSI code page " + std::to_string(AfxGetAnsiCodePage()) + " cannot hold");
+  return converted;
 }
 
 std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
@@ -70,12 +75,12 @@ std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
   if (const json* v = Member(j, "errorBits", where)) {
     if (!v->is_array() || v->size() > 32) Fail(where + ".errorBits", "must be an array of at most 32 texts");
     for (std::size_t i = 0; i < v->size(); ++i)
-      setup->SetErrorRegDesc(static_cast<int>(i), Text((*v)[i], where + ".errorBits[" + std::to_string(i) + "]", false).c_str());
+      setup->SetErrorRegDesc(static_cast<int>(i), Text((*v)[i], where + ".errorBits[" + std::to_string(i) + "]", false));
   }
   if (const json* v = Member(j, "variables", where)) {
     if (!v->is_array()) Fail(where + ".variables", "must be an array of names");
     for (std::size_t i = 0; i < v->size(); ++i)
-      setup->AddVariable(Text((*v)[i], where + ".variables[" + std::to_string(i) + "]", true).c_str());
+      setup->AddVariable(Text((*v)[i], where + ".variables[" + std::to_string(i) + "]", true));
   }
   return setup;
 }
@@ -86,9 +91,9 @@ std::unique_ptr<CMC_Motion> ReadMotion(const json& j, const std::string& where) 
     if (!v->is_array()) Fail(where + ".functions", "must be an array of names");
     for (std::size_t i = 0; i < v->size(); ++i) {
       std::string at = where + ".functions[" + std::to_string(i) + "]";
-      const std::string& name = Text((*v)[i], at, true);
-      if (motion->FindFunction(name.c_str()) >= 0) Fail(at, "names a function twice");
-      motion->AddFunction(name.c_str());
+      CString name = Text((*v)[i], at, true);
+      if (motion->FindFunction(name) >= 0) Fail(at, "names a function twice");
+      motion->AddFunction(name);
     }
   }
   return motion;

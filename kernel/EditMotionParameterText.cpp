@@ -87,7 +87,10 @@ MC_SHORT_TEXT UnitList() {
 }
 
 // The physical value of the item into value (a copy of the field); empty text on success.
-CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Parameter& value) {
+// bNumber tells whether value holds the item's number and unit, which a time out of range
+// also gives.
+CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Parameter& value, bool& bNumber) {
+  bNumber = false;
   int numberLength = 0, unitLength = 0;
   const char* unit = nullptr;
   auto notATime = [&] { return ErrorLine(pszKey, ": \"%s\" is not a number with its unit in square brackets", Echo(item)); };
@@ -100,12 +103,14 @@ CString ReadPhysical(const MC_PARAM_ITEM& item, const char* pszKey, CMC_Paramete
   MC_TIME_CHECK check = MC_CheckTime(item.value, numberLength, value, number);
   if (check == MC_TIME_NOT_A_NUMBER) return notATime();
   if (!known) return ErrorLine(pszKey, ": unknown unit \"%s\" (%s)", MC_EchoValue(unit, unitLength), UnitList());
+  // An infinity has no text to show or write back.
+  bNumber = std::isfinite(number);
+  if (bNumber) value.SetValue(number);
   if (check == MC_TIME_OUT_OF_RANGE) {
     MC_SHORT_TEXT range;
     std::snprintf(range.text, sizeof range.text, "0 to %.0f control-loop periods", kMC_MaxControlLoopPeriods);
     return ErrorLine(pszKey, ": %s is out of range (%s)", Echo(item), range);
   }
-  value.SetValue(number);
   return CString();
 }
 }  // namespace
@@ -226,8 +231,9 @@ CString CMC_EditMotionInternalData::ReadOptionalDataParam(CString& text, const c
   }
   present = 1;
   CMC_Parameter value(field);
-  error = ReadPhysical(item, name, value);
-  if (error.IsEmpty()) field = value;
+  bool bNumber = false;
+  error = ReadPhysical(item, name, value, bNumber);
+  if (bNumber) field = value;
   return error;
 }
 

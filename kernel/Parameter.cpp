@@ -7,6 +7,7 @@
 
 #include "MC_Setup.h"
 #include "SharedNames.h"
+#include "TimeValue.h"
 
 namespace {
 const char* const kUnitNames[] = {"s", "ms", "IU"};
@@ -29,15 +30,15 @@ int CMC_Parameter::FindUnit(const char* pszUnit) {
   return -1;
 }
 
-double CMC_Parameter::SecondsPerUnit(int nUnit) const {
+double CMC_Parameter::MillisecondsPerUnit(int nUnit) const {
   switch (nUnit) {
-    case kMilliseconds: return 0.001;
-    case kLoopPeriods: return m_pSetup->GetLoopPeriodMs() / 1000.0;
-    default: return 1.0;
+    case kMilliseconds: return 1.0;
+    case kLoopPeriods: return m_pSetup->GetLoopPeriodMs();
+    default: return 1000.0;
   }
 }
 
-double CMC_Parameter::GetSeconds() const { return m_value * SecondsPerUnit(m_unit); }
+double CMC_Parameter::GetSeconds() const { return m_unit == kSeconds ? m_value : m_value * MillisecondsPerUnit(m_unit) / 1000.0; }
 
 BOOL CMC_Parameter::SelectUnit(const char* pszUnit) {
   int unit = FindUnit(pszUnit);
@@ -49,12 +50,12 @@ BOOL CMC_Parameter::SelectUnit(const char* pszUnit) {
 BOOL CMC_Parameter::ConvertToUnit(const char* pszUnit) {
   int unit = FindUnit(pszUnit);
   if (unit < 0) return FALSE;
-  double seconds = GetSeconds();
+  // A time the reader accepts stays accepted in the new unit, if need be as its largest time.
+  const bool accepted = MC_IsTimeInRange(*this);
+  const double value = MC_ScaleTime(m_value, MillisecondsPerUnit(m_unit), MillisecondsPerUnit(unit));
   m_unit = unit;
-  m_value = seconds / SecondsPerUnit(unit);
-  // Conversions between exact decimal units should not show binary noise (0.005 s -> 5 ms).
-  double rounded = std::round(m_value * 1e9) / 1e9;
-  if (std::fabs(rounded - m_value) < 1e-9 * (1.0 + std::fabs(m_value))) m_value = rounded;
+  m_value = value;
+  if (accepted && !MC_IsTimeInRange(*this)) m_value = MC_MaxTime(*this);
   return TRUE;
 }
 
@@ -112,7 +113,11 @@ CString CMC_Parameter::PrintValue() const {
   return Printed(g_printedValue, buffer);
 }
 
-double CMC_Parameter::GetControlLoopPeriods() const { return GetSeconds() * 1000.0 / m_pSetup->GetLoopPeriodMs(); }
+double CMC_Parameter::GetControlLoopPeriods() const {
+  // A count of periods is the number it is; the others are divided by the period once.
+  if (m_unit == kLoopPeriods) return m_value;
+  return m_value * MillisecondsPerUnit(m_unit) / m_pSetup->GetLoopPeriodMs();
+}
 
 CString CMC_Parameter::PrintValueForQEL() const {
   double periods = std::round(GetControlLoopPeriods());

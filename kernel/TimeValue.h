@@ -16,3 +16,8 @@ enum MC_TIME_CHECK { MC_TIME_VALID, MC_TIME_NOT_A_NUMBER, MC_TIME_OUT_OF_RANGE }
 MCK_API MC_TIME_CHECK MC_CheckTime(const char* p, int n, const CMC_Parameter& unit, double& value);
 // The largest time in the unit selected in unit, as the display shows it.
 MCK_API double MC_MaxTime(const CMC_Parameter& unit);
+// True when the time is from 0 to kMC_MaxControlLoopPeriods periods, as MC_CheckTime accepts it.
+MCK_API bool MC_IsTimeInRange(const CMC_Parameter& time);
+// The number of a time in a unit of toMs milliseconds, given in one of fromMs: exact where the
+// two relate by a power of ten (the decimal point moves), else one multiplication and division.
+MCK_API double MC_ScaleTime(double value, double fromMs, double toMs);

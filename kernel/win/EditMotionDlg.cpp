@@ -2,6 +2,8 @@
 
 #include "MC_EditMotionInternalData.h"
 
+#include <commctrl.h>
+
 namespace {
 bool IsRadioButton(HWND hWnd) { return (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0; }
 
@@ -28,6 +30,46 @@ void UncheckOtherRadios(HWND hClicked) {
   } while (h != nullptr && !StartsGroup(h));
 }
 
+// Wine turns BM_CLICK on a disabled button into a click, as Windows does not. An automatic radio
+// button then unchecks the rest of its group, walking it with GetNextDlgGroupItem, which passes
+// over disabled members: begun from a disabled one, the walk never comes round to its end and
+// spins (Wine's BUTTON_CheckAutoRadioButton). A disabled button takes no BM_CLICK here.
+LRESULT CALLBACK IgnoreClickWhileDisabled(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR nID, DWORD_PTR) {
+  if (nMsg == BM_CLICK && !::IsWindowEnabled(hWnd)) return 0;
+  if (nMsg == WM_NCDESTROY) ::RemoveWindowSubclass(hWnd, IgnoreClickWhileDisabled, nID);
+  return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+}
+
+bool IsButton(HWND hWnd) {
+  char name[16] = "";
+  return ::GetClassNameA(hWnd, name, sizeof name) > 0 && ::lstrcmpiA(name, "Button") == 0;
+}
+
+// Restores a refused edit's text over what a load exchange put there, with the focus and the
+// selection that the refusal gave it.
+class CRefusedText {
+public:
+  explicit CRefusedText(HWND hDialog) : m_hWnd(::GetFocus()) {
+    if (m_hWnd == nullptr || !::IsChild(hDialog, m_hWnd) || !(::SendMessageA(m_hWnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
+      m_hWnd = nullptr;
+      return;
+    }
+    int n = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, m_text.GetBufferSetLength(n), n + 1);
+    m_text.ReleaseBuffer(n);
+  }
+  void Restore() {
+    if (m_hWnd == nullptr) return;
+    ::SetWindowTextA(m_hWnd, m_text);
+    ::SetFocus(m_hWnd);
+    ::SendMessageA(m_hWnd, EM_SETSEL, 0, -1);
+  }
+
+private:
+  HWND m_hWnd;
+  CString m_text;
+};
+
 // Resets the flag however the exchange ends.
 class CCheckInputScope {
 public:
@@ -48,6 +90,13 @@ CMC_EditMotionDlg::~CMC_EditMotionDlg() = default;
 
 CMC_EditMotionInternalData* CMC_EditMotionDlg::GetInternalData() { return nullptr; }
 
+BOOL CMC_EditMotionDlg::OnInitDialog() {
+  BOOL bResult = CDialog::OnInitDialog();
+  for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    if (IsButton(h)) ::SetWindowSubclass(h, IgnoreClickWhileDisabled, 0, 0);
+  return bResult;
+}
+
 void CMC_EditMotionDlg::OnOK() {
   BOOL bValid;
   {
@@ -65,8 +114,18 @@ BOOL CMC_EditMotionDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (HIWORD(wParam) != BN_CLICKED || hControl == nullptr || ::GetParent(hControl) != m_hWnd) return FALSE;
   bool bRadio = IsRadioButton(hControl);
   if (!bRadio && !IsCheckBox(hControl)) return FALSE;
+  // A choice that is not offered is not taken, whoever sends the click.
+  if (!::IsWindowEnabled(hControl)) return TRUE;
   if (bRadio && ::SendMessageA(hControl, BM_GETCHECK, 0, 0) == BST_CHECKED) UncheckOtherRadios(hControl);
-  if (UpdateData(TRUE)) UpdateData(FALSE);
+  if (UpdateData(TRUE)) {
+    UpdateData(FALSE);
+    return TRUE;
+  }
+  // Refused, with its message: the click is undone by showing the data again, and the text the
+  // user typed stays where it was refused, to be corrected.
+  CRefusedText refused(m_hWnd);
+  UpdateData(FALSE);
+  refused.Restore();
   return TRUE;
 }
 

@@ -19,6 +19,25 @@ CString SelectedUnit(CComboBox& units) {
   return unit;
 }
 
+void SelectUnit(CComboBox& units, const CString& selected) {
+  int nSel = -1;
+  for (int i = 0, n = units.GetCount(); i < n && nSel < 0; ++i) {
+    CString unit;
+    units.GetLBText(i, unit);
+    if (unit == selected) nSel = i;
+  }
+  units.SetCurSel(nSel);
+}
+
+// The range a time may take, in the unit the user sees.
+void ShowTimeRange(const CMC_Parameter& parameter) {
+  CMC_Parameter max(parameter);
+  max.SetValue(MC_MaxTime(parameter));
+  CString message;
+  message.Format(IDS_MC_NUMBER_REQUIRED, static_cast<const char*>(max.PrintValue()),
+                 static_cast<const char*>(parameter.GetSelectedUnit()));
+  AfxMessageBox(message, MB_ICONEXCLAMATION, IDS_MC_NUMBER_REQUIRED);
+}
 }  // namespace
 
 void CMC_EditMotionDlg::ShowParameter(CMC_Parameter& parameter, int nEditID, int nUnitID, BOOL bEnable, int nOptions) {
@@ -29,14 +48,7 @@ void CMC_EditMotionDlg::ShowParameter(CMC_Parameter& parameter, int nEditID, int
       units.ResetContent();
       for (int i = 0; i < CMC_Parameter::GetUnitCount(); ++i) units.AddString(CMC_Parameter::GetUnitName(i));
     }
-    CString selected = parameter.GetSelectedUnit();
-    int nSel = -1;
-    for (int i = 0, n = units.GetCount(); i < n && nSel < 0; ++i) {
-      CString unit;
-      units.GetLBText(i, unit);
-      if (unit == selected) nSel = i;
-    }
-    units.SetCurSel(nSel);
+    SelectUnit(units, parameter.GetSelectedUnit());
   }
   EnableChild(nEditID, bEnable);
   EnableChild(nUnitID, bEnable);
@@ -47,13 +59,7 @@ void CMC_EditMotionDlg::UpdateParameter(CDataExchange* pDX, CMC_Parameter& param
   pDX->PrepareEditCtrl(nEditID);
   double value = 0.0;
   if (ReadTime(GetChildText(nEditID), parameter, value) != MC_TIME_VALID) {
-    // The allowed range in the unit the user sees.
-    CMC_Parameter max(parameter);
-    max.SetValue(MC_MaxTime(parameter));
-    CString message;
-    message.Format(IDS_MC_NUMBER_REQUIRED, static_cast<const char*>(max.PrintValue()),
-                   static_cast<const char*>(parameter.GetSelectedUnit()));
-    AfxMessageBox(message, MB_ICONEXCLAMATION, IDS_MC_NUMBER_REQUIRED);
+    ShowTimeRange(parameter);
     pDX->Fail();
   }
   parameter.SetValue(value);
@@ -64,9 +70,19 @@ void CMC_EditMotionDlg::ChangeParameterUnit(CMC_Parameter& parameter, int nEditI
   if (units.m_hWnd == nullptr) return;
   CString unit = SelectedUnit(units);
   if (CMC_Parameter::FindUnit(unit) < 0) return;
-  // What the edit shows is what the user means, typed or not yet taken.
+  // What the edit shows is what the user means, typed or not yet taken. A text that is no time
+  // in its unit cannot be converted: the unit goes back, and the text stays to be corrected.
   double value = 0.0;
-  if (ReadTime(GetChildText(nEditID), parameter, value) == MC_TIME_VALID) parameter.SetValue(value);
+  if (ReadTime(GetChildText(nEditID), parameter, value) != MC_TIME_VALID) {
+    ShowTimeRange(parameter);
+    SelectUnit(units, parameter.GetSelectedUnit());
+    if (CWnd* pEdit = GetDlgItem(nEditID)) {
+      pEdit->SetFocus();
+      pEdit->SendMessage(EM_SETSEL, 0, -1);
+    }
+    return;
+  }
+  parameter.SetValue(value);
   parameter.ConvertToUnit(unit);
   SetChildText(nEditID, parameter.PrintValue());
 }

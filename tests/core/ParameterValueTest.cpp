@@ -28,16 +28,34 @@ TEST(CMC_Parameter, MotionLanguageTextCountsControlLoopPeriods) {
   EXPECT_EQ(p.PrintValue(), "7");
 }
 
+// Units related by a power of ten convert exactly, as their decimals do; others show no noise.
 TEST(CMC_Parameter, ConvertingKeepsThePhysicalValue) {
+  const struct {
+    double loopPeriodMs;
+    const char* from;
+    double value;
+    const char* to;
+    const char* shown;
+  } cases[] = {
+      {1, "s", 5, "ms", "5000"},           {1, "ms", 5, "s", "0.005"},
+      {1, "s", 2147483.647, "IU", "2147483647"}, {1, "s", 2147483.647, "ms", "2147483647"},
+      {1, "IU", 2147483647, "s", "2147483.647"}, {0.1, "s", 0.0003, "IU", "3"},
+      {0.1, "IU", 3, "ms", "0.3"},         {10, "ms", 0.7, "IU", "0.07"},
+      {0.3, "IU", 7, "s", "0.0021"},       {0.3, "ms", 0.6, "IU", "2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.value << " " << c.from << " to " << c.to << " on a loop of " << c.loopPeriodMs);
+    CMC_Setup setup;
+    setup.SetLoopPeriodMs(c.loopPeriodMs);
+    CMC_Parameter p(setup);
+    ASSERT_TRUE(p.SelectUnit(c.from));
+    p.SetValue(c.value);
+    ASSERT_TRUE(p.ConvertToUnit(c.to));
+    EXPECT_EQ(p.PrintValue(), c.shown);
+    EXPECT_EQ(p.GetSelectedUnit(), c.to);
+  }
   CMC_Setup setup;
   CMC_Parameter p(setup);
-  p.SetValue(5);
-  ASSERT_TRUE(p.ConvertToUnit("ms"));
-  EXPECT_EQ(p.PrintValue(), "5000");
-  EXPECT_EQ(p.GetSelectedUnit(), "ms");
-  p.SetValue(5);
-  ASSERT_TRUE(p.ConvertToUnit("s"));
-  EXPECT_EQ(p.PrintValue(), "0.005");
   EXPECT_FALSE(p.ConvertToUnit("min"));
   EXPECT_EQ(p.GetSelectedUnit(), "s");
 }
@@ -100,19 +118,25 @@ TEST(MC_CheckTime, TakesOnlyThePlainDecimalSyntax) {
   EXPECT_FALSE(std::signbit(value)) << "no negative zero";
 }
 
+// The largest time is accepted as shown, and stays accepted in every other unit.
 TEST(MC_CheckTime, TheLargestTimeShownIsAccepted) {
-  for (double loop : {1.0, 0.5, 0.3, 0.125, 3.0}) {
+  for (double loop : {1.0, 0.5, 0.3, 0.125, 3.0, 0.0829606350106947}) {
     for (const char* unitName : {"s", "ms", "IU"}) {
-      SCOPED_TRACE(testing::Message() << unitName << " on a loop of " << loop << " ms");
-      CMC_Setup setup;
-      setup.SetLoopPeriodMs(loop);
-      CMC_Parameter max(setup);
-      max.SelectUnit(unitName);
-      max.SetValue(MC_MaxTime(max));
-      CString shown = max.PrintValue();
-      double value = 0;
-      EXPECT_EQ(MC_CheckTime(shown, shown.GetLength(), max, value), MC_TIME_VALID) << shown;
-      EXPECT_EQ(max.PrintValueForQEL(), "2147483647");
+      for (const char* otherUnit : {"s", "ms", "IU"}) {
+        SCOPED_TRACE(testing::Message() << unitName << " then " << otherUnit << " on a loop of " << loop << " ms");
+        CMC_Setup setup;
+        setup.SetLoopPeriodMs(loop);
+        CMC_Parameter max(setup);
+        max.SelectUnit(unitName);
+        max.SetValue(MC_MaxTime(max));
+        CString shown = max.PrintValue();
+        double value = 0;
+        EXPECT_EQ(MC_CheckTime(shown, shown.GetLength(), max, value), MC_TIME_VALID) << shown;
+        EXPECT_EQ(max.PrintValueForQEL(), "2147483647");
+        max.ConvertToUnit(otherUnit);
+        shown = max.PrintValue();
+        EXPECT_EQ(MC_CheckTime(shown, shown.GetLength(), max, value), MC_TIME_VALID) << shown;
+      }
     }
   }
 }

@@ -1,6 +1,8 @@
 // Motion-program lines from parameter text, through the two working exports.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ElementExports.h"
 #include "InternalData.h"
 #include "TestNetworks.h"
@@ -36,6 +38,40 @@ TEST_F(Translate, InitSlavesGivesTimeoutThenInit) {
             "  TIMEOUT 1; // Set wait timeout to 0.25[ms]\r\n  INITSLAVES; //Initialize the slaves\r\n");
   EXPECT_EQ(Run("Type=0;ATIME=12[IU];"),
             "  TIMEOUT 12; // Set wait timeout to 12[IU]\r\n  INITSLAVES; //Initialize the slaves\r\n");
+}
+
+// The same text gives the same line on every architecture: a count of periods is rounded as
+// the number it is, halves away from zero, and s and ms take the same double arithmetic (the
+// cases of s and ms are ones where extended precision rounds the other way).
+TEST_F(Translate, TimeoutsRoundAlikeOnEveryArchitecture) {
+  const struct {
+    double loopPeriodMs;
+    const char* time;
+    const char* periods;
+  } cases[] = {
+      {0.3, "5.5[IU]", "6"},          {0.3, "0.5[IU]", "1"},        {0.3, "2147483646.5[IU]", "2147483647"},
+      {0.7, "4.4999[IU]", "4"},       {0.2, "0.4099[s]", "2049"},   {0.2, "409.9[ms]", "2049"},
+      {0.2, "1.6391[s]", "8195"},     {0.2, "819.3[ms]", "4096"},   {0.3, "1[s]", "3333"},
+      {0.125, "0.0625[ms]", "1"},
+  };
+  for (const auto& c : cases) {
+    m_network->GetMasterSetup().SetLoopPeriodMs(c.loopPeriodMs);
+    CString text, line;
+    text.Format("Type=0;ATIME=%s;", c.time);
+    line.Format("  TIMEOUT %s; // Set wait timeout to %s\r\n  INITSLAVES; //Initialize the slaves\r\n", c.periods, c.time);
+    EXPECT_EQ(Run(text), line) << "on a loop of " << c.loopPeriodMs << " ms";
+  }
+  for (double loop : {0.1, 0.2, 0.3, 0.6, 0.7, 0.9, 1.1, 0.0829606350106947}) {
+    m_network->GetMasterSetup().SetLoopPeriodMs(loop);
+    int roundedDown = 0;
+    for (int whole = 0; whole < 600; ++whole) {
+      CString text, periods;
+      text.Format("Type=0;ATIME=%d.5[IU];", whole);
+      periods.Format("  TIMEOUT %d;", whole + 1);
+      roundedDown += std::strncmp(Run(text), periods, periods.GetLength()) != 0;
+    }
+    EXPECT_EQ(roundedDown, 0) << "halves in IU on a loop of " << loop << " ms";
+  }
 }
 
 TEST_F(Translate, GivesTheDocumentedLines) {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "ElementKeys.h"
+#include "TimeValue.h"
 #include "ParameterTextReader.h"
 
 void FuzzCheck(bool ok, const char* pszProperty) {
@@ -53,9 +54,10 @@ bool ReadsBackAsWritten(const CInternalData& element, CString& text) {
   bool same = copy.ReadRadioParam(text, g_elementKeys[kKeyType], copy.m_type, INT_MIN, INT_MAX).IsEmpty() &&
               copy.m_type == element.m_type;
   if (element.m_type == InitSlaves) {
+    // A timeout out of range reads back as the same number, and is refused as it was.
     int present = 0;
-    return same && copy.ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, copy.m_timeout, present).IsEmpty() &&
-           present == 1 && SameFields(element, copy);
+    bool read = copy.ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, copy.m_timeout, present).IsEmpty();
+    return same && (read || !MC_IsTimeInRange(element.m_timeout)) && present == 1 && SameFields(element, copy);
   }
   same = same && copy.ReadRadioParam(text, g_elementKeys[kKeySlave], copy.m_slave, INT_MIN, INT_MAX).IsEmpty();
   if (element.m_type == SendErrorMask)

@@ -69,5 +69,34 @@ s=$(mchost compile "$tmp/none.prog"); check "compile a missing file" 2 "$s" "$tm
 awk 'BEGIN { for (i = 0; i < 100000; i++) print (i % 2 ? "Type=3;Slave=1;" : "Type=1;Slave=0;MER_MASK=0x3;") }' >"$tmp/large.prog"
 s=$(mchost compile "$tmp/large.prog"); [ "$s" = 0 ] && [ "$(wc -l <"$tmp/out")" = 100000 ] && pass=$((pass+1)) || { fail=$((fail+1)); echo "FAIL: a program of 100000 elements"; }
 
+# A failed write is no success: every command that prints says so and exits 2.
+for args in "compile $src/examples/startup.prog" "translate Type=3;Slave=0;" "info" "default" "--help"; do
+  # shellcheck disable=SC2086
+  "$run" "$exe" $args >/dev/full 2>"$tmp/err"; s=$?
+  check "mchost $args to a full disk" 2 "$s" "$tmp/err" "mchost: cannot write the output"
+done
+
+# Text is UTF-8 outside, in the command line, files and output, and the ANSI code page inside:
+# a German name and description are the same characters everywhere.
+printf '\357\273\277Type=3;Slave=0;\r\n# done\r\n' >"$tmp/bom.prog"
+s=$(mchost compile "$tmp/bom.prog")
+same "a program file with a byte-order mark" 0 "$s" '  (A) { ABORT; } //Abort last function call on slave A\r\n'
+printf '{"master": {"setup": {"motionController": 1}, "slaves": [{"axisId": 1, "setup": {"errorBits": ["\303\234berstrom"], "variables": ["MER_MASK"]}, "motion": {"functions": ["Home", "\303\234bergabe"]}}]}}' >"$tmp/german.json"
+call='  (A) { FUNCTION 1; } //Call function \303\234bergabe on slave A\r\n'
+s=$(mchost translate --network "$tmp/german.json" "$(printf 'Type=2;Slave=0;Function="\303\234bergabe";')")
+same "translate a German function name" 0 "$s" "$call"
+printf 'Type=2;Slave=0;Function="\303\234bergabe";\n' >"$tmp/german.prog"
+s=$(mchost compile --network "$tmp/german.json" "$tmp/german.prog"); same "compile a German function name" 0 "$s" "$call"
+s=$(mchost translate --network "$tmp/german.json" "$(printf 'Type=2;Slave=0;Function="\303\234ber";')")
+same "a German name that the program lacks" 1 "$s" 'The value of parameter Function is invalid.\r\n'
+printf '{"master": {"setup": {"motionController": 1}, "slaves": [{"axisId": 1, "motion": {"functions": ["\316\251mega"]}}]}}' >"$tmp/greek.json"
+s=$(mchost info --network "$tmp/greek.json")
+check "a name that the code page cannot hold" 2 "$s" "$tmp/err" "greek.json: master.slaves[0].motion.functions[0]: holds a character that the ANSI code page 1252 cannot hold"
+s=$(mchost translate "$(printf 'Type=2;Slave=0;Function="\316\251mega";')")
+check "a text that the code page cannot hold" 2 "$s" "$tmp/err" "argument 2 holds a character that the ANSI code page 1252 cannot hold"
+printf 'Type=3;Slave=0;\nType=2;Slave=0;Function="\334bergabe";\n' >"$tmp/latin1.prog"
+s=$(mchost compile --network "$tmp/german.json" "$tmp/latin1.prog")
+check "a program line that is no UTF-8" 2 "$s" "$tmp/err" "latin1.prog:2: the line is no UTF-8 text"
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

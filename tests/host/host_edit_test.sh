@@ -61,5 +61,14 @@ edit 1 'Type=0;ATIME=5[s];' type IDC_TIMEOUT 3000000 press IDOK box click IDCANC
 same "a timeout out of range is refused" 1 ''
 if grep -qF "Please enter a number from 0 to 2147483.647 s." "$tmp/robot"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: the refusal gives the range"; cat "$tmp/robot"; fi
 
+# What OK confirms translates: an unused timeout that does not read gets the element's valid one.
+edit 1 'Type=3;Slave=0;ATIME=3000000[s];' click IDOK
+same "OK writes a valid timeout over one out of range" 0 'Type=3;Slave=0;ATIME=0[s];'
+
+# A German name chosen in the editor by the robot's UTF-8 argument is printed as UTF-8.
+printf '{"master": {"setup": {"motionController": 1}, "slaves": [{"axisId": 1, "setup": {}, "motion": {"functions": ["Home", "\303\234bergabe"]}}]}}' >"$tmp/german.json"
+edit 3 --network "$tmp/german.json" 'Type=2;Slave=0;Function="Home";' choose IDC_FUNCTION "$(printf '\303\234bergabe')" click IDOK
+same "a German function name from the editor" 0 'Type=2;Slave=0;Function="\303\234bergabe";Wait=0;'
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

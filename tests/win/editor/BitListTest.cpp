@@ -175,3 +175,28 @@ TEST_F(EditorTest, ABitTheListRefusesIsLeftOutOfTheListAndTheMask) {
   EXPECT_EQ(result, IDOK);
   EXPECT_EQ(m_dlg.m_data.m_errorMask, 0xF3u);
 }
+
+// The network's UTF-8 names reach the editor in the process's ANSI code page (1252 under the
+// test's Wine), the same characters the user sees and types.
+TEST_F(EditorTest, GermanNamesAreShownAsTheCharactersTheyAre) {
+  std::unique_ptr<CMC_DriveNetwork> net = LoadTestNetwork(R"({ "master": { "setup": { "motionController": 1, "errorBits": ["Überstrom"] }, "slaves": [
+    { "axisId": 1, "setup": { "errorMask": "0x1", "variables": ["MER_MASK"] },
+      "motion": { "functions": ["Übergabe"] } } ] } })");
+  CString text("Type=2;Slave=0;Function=\"\xDC" "bergabe\";");
+  CEditorDlg dlg(net->GetMasterSetup(), net->GetMasterMotion(), text, nullptr);
+  CDialogRobot robot;
+  INT_PTR result = robot.Run([&dlg] { return dlg.DoModal(); }, [](CDialogRobot& ui) {
+    EXPECT_EQ(ui.ComboItems(IDC_FUNCTION), (std::vector<std::string>{"\xDC" "bergabe"}));
+    EXPECT_EQ(ui.Text(IDC_FUNCTION), "\xDC" "bergabe");
+    ui.Click(IDC_SEND_ERROR_MASK);
+    ui.Click(IDC_ALL_TO_SEND);
+    EXPECT_EQ(ui.ListItems(IDC_SEND_BITS), (std::vector<std::string>{"Bit 0: \xDC" "berstrom"}));
+    ui.Click(IDC_CALL_FUNCTION);
+    ui.Click(IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  CString errors;
+  CInternalData readBack(net->GetMasterSetup(), net->GetMasterMotion());
+  EXPECT_TRUE(readBack.ReadParameters(text, errors)) << errors;
+  EXPECT_STREQ(readBack.m_functionName, "\xDC" "bergabe");
+}

@@ -143,3 +143,34 @@ TEST_F(EditorTest, OkCancelAndTheCloseBox) {
   EXPECT_EQ(Run([](CDialogRobot& ui) { ui.Close(); }), IDCANCEL);
   EXPECT_TRUE(m_robot.MessageBoxes().empty());
 }
+
+// Windows sends no click for a disabled button; Wine does, for BM_CLICK. A click on any disabled
+// choice, box or move button changes nothing and returns.
+TEST_F(EditorTest, ClicksOnDisabledControlsChangeNothing) {
+  Element(InitSlaves, 2);  // C: no MER_MASK variable, no motion program
+  INT_PTR result = Run([](CDialogRobot& ui) {
+    EXPECT_EQ(ui.EnableStates(Radios()), "1000");
+    for (int nID : {IDC_SEND_ERROR_MASK, IDC_CALL_FUNCTION, IDC_ABORT_FUNCTION, IDC_WAIT, IDC_ALL_TO_IGNORED,
+                    IDC_ALL_TO_SEND, IDC_SELECTED_TO_IGNORED, IDC_SELECTED_TO_SEND}) {
+      SCOPED_TRACE(nID);
+      ::SendMessageA(ui.Item(nID), BM_CLICK, 0, 0);
+      EXPECT_EQ(ui.RadioStates(Radios()), "1000");
+      EXPECT_EQ(ui.EnableStates(StateControls()), StatesFor(0));
+      EXPECT_FALSE(ui.Checked(IDC_WAIT));
+    }
+    ui.Click(IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(m_dlg.m_data.m_type, InitSlaves);
+  EXPECT_EQ(m_dlg.m_data.m_waitForCompletion, 0);
+  EXPECT_TRUE(m_robot.MessageBoxes().empty());
+
+  // The same clicks sent to the dialog as notifications: the move handlers move nothing.
+  Element(InitSlaves, 0);  // A: bits 0 to 7
+  m_dlg.m_data.m_errorMask = 0x03;
+  Run([](CDialogRobot& ui) {
+    for (int nID : MoveButtons()) ::SendMessageA(ui.Dialog(), WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(ui.Item(nID)));
+    ui.Click(IDOK);
+  });
+  EXPECT_EQ(m_dlg.m_data.m_errorMask, 0x03u);
+}

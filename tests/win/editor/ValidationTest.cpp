@@ -133,3 +133,77 @@ TEST_F(EditorTest, ChangingTheUnitKeepsThePhysicalTime) {
   EXPECT_STREQ(m_dlg.m_data.m_timeout.GetSelectedUnit(), "ms");
   EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 7);
 }
+
+// With a timeout that does not read, every other action is undone with the range message: the
+// operation, the slave and the unit stay the element's, and the typed text stays in the edit.
+TEST_F(EditorTest, ATimeoutThatDoesNotReadUndoesEveryOtherAction) {
+  Element(InitSlaves, 0);
+  m_dlg.m_data.m_timeout.SetValue(5);
+  m_dlg.m_data.m_functionName = "Jog";
+  const std::vector<std::function<void(CDialogRobot&)>> actions = {
+      [](CDialogRobot& ui) { ui.Click(IDC_CALL_FUNCTION); },    [](CDialogRobot& ui) { ui.Click(IDC_SEND_ERROR_MASK); },
+      [](CDialogRobot& ui) { ui.Click(IDC_ABORT_FUNCTION); },   [](CDialogRobot& ui) { ui.Choose(IDC_SLAVE, "2"); },
+      [](CDialogRobot& ui) { ui.Choose(IDC_TIMEOUT_UNIT, "ms"); },
+  };
+  INT_PTR result = Run([&](CDialogRobot& ui) {
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+      SCOPED_TRACE(i);
+      ui.Type(IDC_TIMEOUT, "3000000");
+      const std::size_t boxes = ui.MessageBoxes().size();
+      actions[i](ui);
+      ASSERT_EQ(ui.MessageBoxes().size(), boxes + 1);
+      EXPECT_EQ(ui.MessageBoxes().back(), kTimeRangeSeconds);
+      EXPECT_EQ(ui.RadioStates(Radios()), "1000");
+      EXPECT_EQ(ui.EnableStates(StateControls()), "1100000000");
+      EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), "1");
+      EXPECT_EQ(ui.ComboSelection(IDC_TIMEOUT_UNIT), "s");
+      EXPECT_EQ(ui.Text(IDC_TIMEOUT), "3000000");
+      EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
+    }
+    ui.Type(IDC_TIMEOUT, "2");
+    ui.Click(IDC_CALL_FUNCTION);  // now applied
+    EXPECT_EQ(ui.RadioStates(Radios()), "0010");
+    ui.Click(IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(m_dlg.m_data.m_type, CallFunction);
+  EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 2);
+}
+
+// What OK confirms translates: a text's timeout that does not read is shown for the operation
+// that uses it, and refused; any other operation writes the element's valid timeout over it.
+TEST_F(EditorTest, OkConfirmsOnlyTextThatTranslates) {
+  const struct {
+    const char* text;
+    const char* shown;  // in the timeout's edit
+    bool refusedAtFirstOk;
+    const char* written;
+  } cases[] = {
+      {"Type=0;ATIME=3000000[s];", "3000000", true, "Type=0;ATIME=3[s];"},
+      {"Type=0;ATIME=-1[s];", "-1", true, "Type=0;ATIME=3[s];"},
+      {"Type=3;Slave=0;ATIME=3000000[s];", "0", false, "Type=3;Slave=0;ATIME=0[s];"},
+      {"Type=3;Slave=0;ATIME=3000000000[ms];", "0", false, "Type=3;Slave=0;ATIME=0[ms];"},
+      {"Type=2;Slave=0;Function=\"Jog\";ATIME=x;", "0", false, "Type=2;Slave=0;Function=\"Jog\";ATIME=0[s];Wait=0;"},
+      {"Type=3;Slave=0;ATIME=7[ms];", "7", false, "Type=3;Slave=0;ATIME=7[ms];"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    CString text(c.text);
+    CEditorDlg dlg(m_net->GetMasterSetup(), m_net->GetMasterMotion(), text, nullptr);
+    CDialogRobot robot;
+    INT_PTR result = robot.Run([&dlg] { return dlg.DoModal(); }, [&c](CDialogRobot& ui) {
+      EXPECT_EQ(ui.Text(IDC_TIMEOUT), c.shown);
+      ui.Click(IDOK);
+      if (!c.refusedAtFirstOk) return;
+      ASSERT_EQ(ui.MessageBoxes().size(), 1u);
+      EXPECT_EQ(ui.MessageBoxes()[0], kTimeRangeSeconds);
+      ui.Type(IDC_TIMEOUT, "3");
+      ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(text, c.written);
+    CString errors;
+    CInternalData readBack(m_net->GetMasterSetup(), m_net->GetMasterMotion());
+    EXPECT_TRUE(readBack.ReadParameters(text, errors)) << errors;
+  }
+}
