@@ -13,10 +13,9 @@ void CEditorDlg::OnSelEndOkSlave() {
   // Taken first so that a function name typed in the meantime survives the refill; a refusal
   // does not stop the change of slave.
   UpdateData(TRUE);
-  CWnd* pSlaves = GetDlgItem(IDC_SLAVE);
+  CComboBox* pSlaves = static_cast<CComboBox*>(GetDlgItem(IDC_SLAVE));
   if (pSlaves == nullptr) return;
-  CBorrowedWnd<CComboBox> slaves(pSlaves);
-  const int nSlave = m_data.GetComboSelSlaveAxisID(&slaves);
+  const int nSlave = m_data.GetComboSelSlaveAxisID(pSlaves);
   if (nSlave == m_data.m_slave) return;
   m_data.m_slave = nSlave;
   m_data.ResolveSlave();
@@ -40,13 +39,12 @@ void CEditorDlg::RefreshSlaveControls() {
 }
 
 void CEditorDlg::FillFunctionCombo() {
-  CWnd* pCombo = GetDlgItem(IDC_FUNCTION);
+  CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_FUNCTION));
   if (pCombo == nullptr) return;
-  CBorrowedWnd<CComboBox> functions(pCombo);
-  functions.ResetContent();
+  pCombo->ResetContent();
   if (m_data.m_slaveMotion == nullptr || m_data.m_slaveSetup->IsMotionController()) return;
   int nCount = m_data.m_slaveMotion->GetFunctionsCount();
   if (nCount > kMaxListedFunctions) nCount = kMaxListedFunctions;
-  for (int i = 0; i < nCount; ++i) functions.AddString(m_data.m_slaveMotion->GetFunctionName(i));
+  for (int i = 0; i < nCount; ++i) pCombo->AddString(m_data.m_slaveMotion->GetFunctionName(i));
   pCombo->SetWindowText(m_data.m_type == CallFunction ? static_cast<const char*>(m_data.m_functionName) : "");
 }

@@ -49,6 +49,9 @@ private:
   AFX_MODULE_STATE* m_pPrevState;
 };
 
+// In a module DLL: the module's own state (the DLL's start-up, platformdll, defines it).
+AFX_MODULE_STATE* AfxGetStaticModuleState();
+
 AFX_API CWinApp* AfxGetApp();
 // The first module of the current state's chain that holds the resource, or null.
 AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
