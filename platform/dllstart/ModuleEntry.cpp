@@ -86,15 +86,18 @@ extern "C" BOOL WINAPI AfxModuleEntry(HINSTANCE hInstance, DWORD dwReason, LPVOI
     ::LocalFree(hProbe);
     s_pModuleState = new (s_stateStorage) AFX_MODULE_STATE(TRUE);
   }
-  if (dwReason == DLL_THREAD_ATTACH) return DllMainCRTStartup(hInstance, dwReason, lpReserved);
+  // Thread start does nothing of ours; a detach after a refused attach (the loader may send one)
+  // finds everything ended already.
+  if (dwReason == DLL_THREAD_ATTACH || s_pModuleState == nullptr)
+    return DllMainCRTStartup(hInstance, dwReason, lpReserved);
   AFX_MODULE_STATE* pCallerState = AfxSetModuleState(s_pModuleState);
   BOOL bResult = DllMainCRTStartup(hInstance, dwReason, lpReserved);
-  AfxSetModuleState(pCallerState);
-  // The runtime has destroyed the statics: at unload, and after a refused attach, which gets no
-  // detach of its own.
+  // The runtime has destroyed the statics, theApp among them: at unload, and after a refused
+  // attach, which gets no detach of its own. The state goes last, then the caller's is back.
   if (dwReason == DLL_PROCESS_DETACH || (dwReason == DLL_PROCESS_ATTACH && !bResult)) {
     s_pModuleState->~AFX_MODULE_STATE();
     s_pModuleState = nullptr;
   }
+  AfxSetModuleState(pCallerState);
   return bResult;
 }

@@ -1,4 +1,5 @@
 #include "../afxapp.h"
+#include "../afxexcept.h"
 #include "../afxres.h"
 
 CWinApp::CWinApp(LPCSTR lpszAppName) : m_pszAppName(nullptr), m_pModuleState(AfxGetModuleState()) {
@@ -53,7 +54,13 @@ BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
     pApp->m_hInstance = hInstance;
     pApp->m_lpCmdLine = lpCmdLine;
     pApp->m_nCmdShow = nCmdShow;
-    pApp->SetDefaultAppName();
+    // The name's copy may run out of memory; a start-up must see a failure, not an exception.
+    try {
+      pApp->SetDefaultAppName();
+    } catch (CMemoryException* e) {
+      e->Delete();
+      return FALSE;
+    }
     pState->m_lpszCurrentAppName = pApp->m_pszAppName;
   }
   pState->m_bWinInitialised = TRUE;

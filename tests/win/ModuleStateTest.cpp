@@ -194,3 +194,23 @@ TEST(ModuleState, EndingAnExtensionModuleRemovesItsRecordsOrAllOfThem) {
     EXPECT_EQ(Chain(state), c.left) << "bAll " << c.bAll;
   }
 }
+
+TEST(ModuleState, ALoadThatRunsOutOfMemoryFailsWholeAndTheNextOneWorks) {
+  AFX_MODULE_STATE* before = AfxGetModuleState();
+  const CString path = CElementModule::GetDefaultPath();
+  HMODULE hLoaded = nullptr;
+  // The n-th allocation of the start-up fails, for each n until a load gets through.
+  long n = 1;
+  for (; n <= 50 && hLoaded == nullptr; ++n) {
+    AfxSetAllocFailureCountdown(n);
+    hLoaded = ::LoadLibraryA(path);
+    AfxSetAllocFailureCountdown(0);
+    EXPECT_EQ(AfxGetModuleState(), before) << "allocation " << n;
+    if (hLoaded == nullptr) EXPECT_EQ(::GetModuleHandleA("SlaveManagement.dll"), nullptr) << "allocation " << n;
+  }
+  ASSERT_NE(hLoaded, nullptr);
+  EXPECT_GT(n, 2) << "the start-up allocates";
+  EXPECT_NE(AfxFindModuleState(hLoaded), nullptr);
+  ASSERT_TRUE(::FreeLibrary(hLoaded));
+  EXPECT_EQ(AfxFindModuleState(hLoaded), nullptr);
+}
