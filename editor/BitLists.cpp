@@ -1,5 +1,7 @@
 // The error mask as two lists of error-register bits: the send list holds the element's mask,
 // the don't-send list the slave's other bits; four buttons move bits between them.
+#include <vector>
+
 #include "EditorDlg.h"
 
 #include "resource.h"
@@ -11,40 +13,37 @@ uint32_t BitMask(int nBit) { return static_cast<uint32_t>(1) << nBit; }
 }  // namespace
 
 void CEditorDlg::FillBitList(int nListID, uint32_t bits, uint32_t selected, MC_PFN_ERRORREGDESC pfnDescription) {
-  CWnd* pList = GetDlgItem(nListID);
+  CListBox* pList = static_cast<CListBox*>(GetDlgItem(nListID));
   if (pList == nullptr) return;
-  CBorrowedWnd<CListBox> list(pList);
-  list.ResetContent();
+  pList->ResetContent();
   for (int nBit = 0; nBit < kRegisterBits; ++nBit) {
     const uint32_t mask = BitMask(nBit);
     if (!(bits & mask)) continue;
     CString text;
     text.Format("Bit %d: %s", nBit, static_cast<const char*>((m_data.m_setup.*pfnDescription)(nBit)));
-    const int nIndex = list.AddString(text);
+    const int nIndex = pList->AddString(text);
     // A refused string leaves the bit out of the list, and so out of the masks read back.
     if (nIndex < 0) continue;
-    list.SetItemData(nIndex, mask);
-    list.SetSel(nIndex, (selected & mask) != 0);
+    pList->SetItemData(nIndex, mask);
+    pList->SetSel(nIndex, (selected & mask) != 0);
   }
 }
 
 void CEditorDlg::ReadBitListMasks(int nListID, uint32_t& bits, uint32_t& selected) {
-  CWnd* pList = GetDlgItem(nListID);
+  CListBox* pList = static_cast<CListBox*>(GetDlgItem(nListID));
   if (pList == nullptr) return;
-  CBorrowedWnd<CListBox> list(pList);
-  auto itemBits = [&list](int nIndex) { return static_cast<uint32_t>(list.GetItemData(nIndex)); };
+  auto itemBits = [pList](int nIndex) { return static_cast<uint32_t>(pList->GetItemData(nIndex)); };
   bits = 0;
-  const int nCount = list.GetCount();
+  const int nCount = pList->GetCount();
   for (int i = 0; i < nCount; ++i) bits |= itemBits(i);
   selected = 0;
-  const int nSelected = list.GetSelCount();
+  const int nSelected = pList->GetSelCount();
   if (nSelected <= 0) return;
-  int* pIndexes = static_cast<int*>(AfxTryAllocMemory(static_cast<std::size_t>(nSelected) * sizeof(int)));
-  if (pIndexes == nullptr) return;
+  // At most one index per item; a failed allocation throws, and the dialog layer reports it.
+  std::vector<int> indexes(static_cast<std::size_t>(nSelected));
   // Another count than asked for reads as no selection.
-  if (list.GetSelItems(nSelected, pIndexes) == nSelected)
-    for (int i = 0; i < nSelected; ++i) selected |= itemBits(pIndexes[i]);
-  AfxFreeMemory(pIndexes);
+  if (pList->GetSelItems(nSelected, indexes.data()) == nSelected)
+    for (int nIndex : indexes) selected |= itemBits(nIndex);
 }
 
 void CEditorDlg::FillBothBitLists() {

@@ -19,10 +19,8 @@ BOOL CEditorDlg::OnInitDialog() {
   // it in parameter text.
   m_data.DropUnavailableOperation(false);
   CMC_EditMotionDlg::OnInitDialog();
-  if (CWnd* pSlaves = GetDlgItem(IDC_SLAVE)) {
-    CBorrowedWnd<CComboBox> slaves(pSlaves);
-    m_data.FillSlaveAxisIDsCombo(&slaves, nullptr, m_data.m_slave, 0);
-  }
+  if (CComboBox* pSlaves = static_cast<CComboBox*>(GetDlgItem(IDC_SLAVE)))
+    m_data.FillSlaveAxisIDsCombo(pSlaves, nullptr, m_data.m_slave, 0);
   RefreshSlaveControls();
   // The load exchange above ran before the lists were filled; the buttons follow the lists.
   EnableMoveButtons();
@@ -39,12 +37,12 @@ void CEditorDlg::OnSelEndOkTimeoutUnit() { ChangeParameterUnit(m_data.m_timeout,
 // m_data.m_type, and the values of the old one while its controls are still enabled; the load
 // direction enables the new operation's controls and the move buttons (DoDataExchange).
 BEGIN_MESSAGE_MAP(CEditorDlg, CMC_EditMotionDlg)
-  ON_CBN_SELENDOK(IDC_SLAVE, OnSelEndOkSlave)
-  ON_CBN_SELENDOK(IDC_TIMEOUT_UNIT, OnSelEndOkTimeoutUnit)
-  ON_LBN_SELCHANGE(IDC_IGNORED_BITS, OnSelChangeBitList)
-  ON_LBN_SELCHANGE(IDC_SEND_BITS, OnSelChangeBitList)
-  ON_BN_CLICKED(IDC_ALL_TO_SEND, OnAllToSend)
-  ON_BN_CLICKED(IDC_SELECTED_TO_SEND, OnSelectedToSend)
-  ON_BN_CLICKED(IDC_ALL_TO_IGNORED, OnAllToIgnored)
-  ON_BN_CLICKED(IDC_SELECTED_TO_IGNORED, OnSelectedToIgnored)
+  ON_CBN_SELENDOK(IDC_SLAVE, &CEditorDlg::OnSelEndOkSlave)
+  ON_CBN_SELENDOK(IDC_TIMEOUT_UNIT, &CEditorDlg::OnSelEndOkTimeoutUnit)
+  ON_LBN_SELCHANGE(IDC_IGNORED_BITS, &CEditorDlg::OnSelChangeBitList)
+  ON_LBN_SELCHANGE(IDC_SEND_BITS, &CEditorDlg::OnSelChangeBitList)
+  ON_BN_CLICKED(IDC_ALL_TO_SEND, &CEditorDlg::OnAllToSend)
+  ON_BN_CLICKED(IDC_SELECTED_TO_SEND, &CEditorDlg::OnSelectedToSend)
+  ON_BN_CLICKED(IDC_ALL_TO_IGNORED, &CEditorDlg::OnAllToIgnored)
+  ON_BN_CLICKED(IDC_SELECTED_TO_IGNORED, &CEditorDlg::OnSelectedToIgnored)
 END_MESSAGE_MAP()

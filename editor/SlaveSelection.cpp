@@ -10,17 +10,16 @@ const int kMaxListedFunctions = 10;
 }  // namespace
 
 void CEditorDlg::OnSelEndOkSlave() {
-  CWnd* pSlaves = GetDlgItem(IDC_SLAVE);
+  CComboBox* pSlaves = static_cast<CComboBox*>(GetDlgItem(IDC_SLAVE));
   if (pSlaves == nullptr) return;
-  CBorrowedWnd<CComboBox> slaves(pSlaves);
   // Taken first so that a function name typed in the meantime survives the refill. A refusal
   // (with its message) undoes the change: the slave list shows the element's slave again, and
   // the refused text stays.
   if (!UpdateData(TRUE)) {
-    m_data.FillSlaveAxisIDsCombo(&slaves, nullptr, m_data.m_slave, 0);
+    m_data.FillSlaveAxisIDsCombo(pSlaves, nullptr, m_data.m_slave, 0);
     return;
   }
-  const int nSlave = m_data.GetComboSelSlaveAxisID(&slaves);
+  const int nSlave = m_data.GetComboSelSlaveAxisID(pSlaves);
   if (nSlave == m_data.m_slave) return;
   m_data.m_slave = nSlave;
   m_data.ResolveSlave();
@@ -44,13 +43,12 @@ void CEditorDlg::RefreshSlaveControls() {
 }
 
 void CEditorDlg::FillFunctionCombo() {
-  CWnd* pCombo = GetDlgItem(IDC_FUNCTION);
+  CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_FUNCTION));
   if (pCombo == nullptr) return;
-  CBorrowedWnd<CComboBox> functions(pCombo);
-  functions.ResetContent();
+  pCombo->ResetContent();
   if (m_data.m_slaveMotion == nullptr || m_data.m_slaveSetup->IsMotionController()) return;
   int nCount = m_data.m_slaveMotion->GetFunctionsCount();
   if (nCount > kMaxListedFunctions) nCount = kMaxListedFunctions;
-  for (int i = 0; i < nCount; ++i) functions.AddString(m_data.m_slaveMotion->GetFunctionName(i));
+  for (int i = 0; i < nCount; ++i) pCombo->AddString(m_data.m_slaveMotion->GetFunctionName(i));
   pCombo->SetWindowText(m_data.m_type == CallFunction ? static_cast<const char*>(m_data.m_functionName) : "");
 }

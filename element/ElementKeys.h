@@ -2,10 +2,11 @@
 // and the variable the generated text assigns.
 #pragma once
 
+#include "afxstr.h"
+
 enum ElementKey { kKeyType, kKeySlave, kKeyFunction, kKeyWait, kKeyTimeout, kKeyErrorMask, kKeyCount };
 
 extern const char* const g_elementKeys[kKeyCount];
 
-class CString;
 // The line that reports the key's value as invalid: the host's message 20048 and "\r\n".
 CString InvalidValueLine(ElementKey key);

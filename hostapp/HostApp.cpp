@@ -30,6 +30,6 @@ void CHostApp::OnHelp() {
 }
 
 BEGIN_MESSAGE_MAP(CHostApp, CWinApp)
-  ON_COMMAND(ID_HELP, OnHelp)
-  ON_COMMAND(ID_DEFAULT_HELP, OnHelp)
+  ON_COMMAND(ID_HELP, &CHostApp::OnHelp)
+  ON_COMMAND(ID_DEFAULT_HELP, &CHostApp::OnHelp)
 END_MESSAGE_MAP()

@@ -11,5 +11,3 @@ public:
 };
 
 extern CSlaveManagementApp theApp;
-// The module's own platform state, current while the module starts, ends a thread and unloads.
-extern AFX_MODULE_STATE g_moduleState;

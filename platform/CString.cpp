@@ -299,6 +299,14 @@ void CString::ReleaseBuffer(int nNewLength) {
   CStringData* d = GetData();
   if (nNewLength < 0) nNewLength = static_cast<int>(strnlen(m_pchData, static_cast<std::size_t>(d->nAllocLength)));
   if (nNewLength > d->nAllocLength) nNewLength = d->nAllocLength;
+  if (d->nRefs != 1) {
+    // A copy taken since GetBuffer shares the buffer: the new length is this string's alone.
+    CString fresh;
+    fresh.AllocBuffer(nNewLength);
+    std::memcpy(fresh.m_pchData, m_pchData, static_cast<std::size_t>(nNewLength));
+    *this = static_cast<CString&&>(fresh);
+    return;
+  }
   d->nDataLength = nNewLength;
   m_pchData[nNewLength] = '\0';
 }

@@ -3,6 +3,9 @@
 
 #include "afxmsgmap.h"
 #include "afxstate.h"
+#include "afxstr.h"
+
+class CWnd;
 
 class AFX_API CWinApp : public CCmdTarget {
 public:
@@ -11,9 +14,16 @@ public:
 
   virtual BOOL InitInstance();
   virtual int ExitInstance();
+  // AfxMessageBox's box: captioned with m_pszAppName, owned by the application's active window,
+  // with nIDPrompt as the help context while it is up (0 keeps the one there is).
+  virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
   HINSTANCE m_hInstance = nullptr;
+  // The constructor's name; else, from AfxWinInit on, the string AFX_IDS_APP_TITLE of the
+  // application's module, else that module's file name without its extension.
   LPCSTR m_pszAppName;
+  // The owner of dialogs built without a parent; null when the application has no main window.
+  CWnd* m_pMainWnd = nullptr;
   LPSTR m_lpCmdLine = nullptr;
   int m_nCmdShow = 0;
   AFX_MODULE_STATE* m_pModuleState;
@@ -21,6 +31,11 @@ public:
   DWORD m_dwPromptContext = 0;
 
   DECLARE_MESSAGE_MAP()
+
+private:
+  friend AFX_API BOOL AfxWinInit(HINSTANCE, HINSTANCE, LPSTR, int);
+  void SetDefaultAppName();
+  CString m_strAppName;
 };
 
 // Core initialisation of the current module state. Nothing to do on this platform; the start-up

@@ -22,8 +22,8 @@ public:
 protected:
   virtual void OnOK();
   virtual void OnCancel();
-  // Own map, then the application's (so that Help reaches the host). F1 and WM_HELP arrive as
-  // the command ID_HELP.
+  // Own map; then, for a command, the map of the window that owns the dialog and the
+  // application's (so that Help reaches the host). WM_HELP (F1, the help mark) arrives as ID_HELP.
   BOOL OnCmdMsg(UINT nID, int nCode) override;
   BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
 

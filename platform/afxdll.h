@@ -11,7 +11,8 @@ struct AFX_EXTENSION_MODULE {
 };
 
 AFX_API BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
-// Removes the module's records from the current state's chain (bAll: every record of it).
+// Removes the module's records from the current state's chain; bAll removes every record of
+// the chain, those of the other modules too.
 AFX_API void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
 
 // One link of a module state's resource chain; it joins the state current at construction.
@@ -23,8 +24,7 @@ public:
 
   HMODULE m_hModule;
   HMODULE m_hResource;
-  // Whether the record is the platform's own; nothing here searches by it, but the module
-  // passes it at start-up as it does on the shared library this layer stands in for.
+  // A system record (the platform's own) is searched after every non-system one.
   BOOL m_bSystem;
   CDynLinkLibrary* m_pNextDLL = nullptr;
   AFX_MODULE_STATE* m_pModuleState;

@@ -67,8 +67,9 @@ protected:                                      \
   return &messageMap;                                                              \
   }
 
+// memberFxn is a pointer to member, &CMyDialog::OnThing, as the shared library's maps take it.
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \
-  {WM_COMMAND, (UINT)(wNotifyCode), (UINT)(WORD)(id), (UINT)(WORD)(id), AfxSig_vv, static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
+  {WM_COMMAND, (UINT)(wNotifyCode), (UINT)(WORD)(id), (UINT)(WORD)(id), AfxSig_vv, static_cast<AFX_PMSG>(memberFxn)},
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_CBN_SELENDOK(id, memberFxn) ON_CONTROL(CBN_SELENDOK, id, memberFxn)

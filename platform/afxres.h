@@ -9,6 +9,9 @@
 #define AFX_LB_ADDSTRING 0x0401
 #define AFX_CB_ADDSTRING 0x0403
 
+// The application's title: its name when its constructor was given none.
+#define AFX_IDS_APP_TITLE 0xE000
+
 // Help commands: F1 and the caption's context-help mark give ID_HELP, a Help button sends
 // ID_DEFAULT_HELP. Both route to the application.
 #define ID_HELP 0xE146

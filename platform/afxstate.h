@@ -21,6 +21,8 @@ public:
   HINSTANCE m_hCurrentResourceHandle = nullptr;
   LPCSTR m_lpszCurrentAppName = nullptr;
   BOOL m_bDLL;
+  // A system module's own resources are searched after the non-system records of its chain.
+  BOOL m_bSystem = FALSE;
   BOOL m_bWinInitialised = FALSE;
   // The resource chain, searched from the head after the state's own resource handle.
   CDynLinkLibrary* m_pFirstLibrary = nullptr;
@@ -49,6 +51,11 @@ private:
   AFX_MODULE_STATE* m_pPrevState;
 };
 
+// In a module DLL: the module's own state (the DLL's start-up, platformdll, defines it).
+AFX_MODULE_STATE* AfxGetStaticModuleState();
+
 AFX_API CWinApp* AfxGetApp();
-// The first module of the current state's chain that holds the resource, or null.
+// The module that holds the resource, searched in the current state: its own resource handle
+// unless the state is a system one, the chain's non-system records, then the state's own handle
+// if it is a system one, then the chain's system records. Null when none holds it.
 AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

@@ -31,6 +31,10 @@ public:
   CWnd* SetFocus();
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
+  // A message of the modal loop for this window or one of its children, before the dialog
+  // manager takes it; TRUE when it was handled here and goes no further.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+
   // Runs the exchange in one direction; FALSE when the save direction refused a value.
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 

@@ -16,7 +16,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
       return FALSE;
     }
   } else if (dwReason == DLL_PROCESS_DETACH) {
-    AfxTermExtensionModule(g_kernelModule, TRUE);
+    AfxTermExtensionModule(g_kernelModule);
   }
   return TRUE;
 }

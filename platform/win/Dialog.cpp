@@ -18,29 +18,31 @@ public:
 
 thread_local std::vector<HWND>* t_pModalWindows = nullptr;
 
-// F1 in a dialog's modal loop, which the system's dialog manager leaves alone, asks for help as
-// the caption's context-help mark does: a command that the application's map answers.
-LRESULT CALLBACK HelpKeyFilter(int nCode, WPARAM wParam, LPARAM lParam) {
-  const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-  if (nCode == MSGF_DIALOGBOX && pMsg != nullptr && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1) {
+// The modal loop runs in the system's dialog manager, which shows every message it takes to the
+// thread's message filter before it handles it: the filter gives the windows from the message's
+// own up to the dialog their PreTranslateMessage turn, as the shared library's pump does.
+LRESULT CALLBACK PreTranslateFilter(int nCode, WPARAM wParam, LPARAM lParam) {
+  MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+  if (nCode == MSGF_DIALOGBOX && pMsg != nullptr) {
     HWND hDialog = AfxGetInnermostModalWindow();
-    if (hDialog != nullptr && (pMsg->hwnd == hDialog || ::IsChild(hDialog, pMsg->hwnd))) {
-      ::SendMessageA(hDialog, WM_COMMAND, ID_HELP, 0);
-      return 1;
+    for (HWND h = pMsg->hwnd; h != nullptr; h = ::GetParent(h)) {
+      if (CWnd* pWnd = CWnd::FromHandlePermanent(h))
+        if (pWnd->PreTranslateMessage(pMsg)) return 1;
+      if (h == hDialog) break;
     }
   }
   return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
 // The filter for the life of one modal loop.
-class CHelpKeyScope {
+class CPreTranslateScope {
 public:
-  CHelpKeyScope() : m_hHook(::SetWindowsHookExA(WH_MSGFILTER, &HelpKeyFilter, nullptr, ::GetCurrentThreadId())) {}
-  ~CHelpKeyScope() {
+  CPreTranslateScope() : m_hHook(::SetWindowsHookExA(WH_MSGFILTER, &PreTranslateFilter, nullptr, ::GetCurrentThreadId())) {}
+  ~CPreTranslateScope() {
     if (m_hHook != nullptr) ::UnhookWindowsHookEx(m_hHook);
   }
-  CHelpKeyScope(const CHelpKeyScope&) = delete;
-  CHelpKeyScope& operator=(const CHelpKeyScope&) = delete;
+  CPreTranslateScope(const CPreTranslateScope&) = delete;
+  CPreTranslateScope& operator=(const CPreTranslateScope&) = delete;
 
 private:
   HHOOK m_hHook;
@@ -77,9 +79,13 @@ INT_PTR CDialog::DoModal() {
   HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
   auto* pTemplate = hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hTemplate)) : nullptr;
   if (pTemplate == nullptr) return -1;
-  HWND hParent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
+  // Without a parent the application's main window owns the dialog.
+  CWnd* pOwner = m_pParentWnd;
+  if (pOwner == nullptr)
+    if (CWinApp* pApp = AfxGetApp()) pOwner = pApp->m_pMainWnd;
+  HWND hParent = pOwner != nullptr ? pOwner->m_hWnd : nullptr;
   CTempMapsLock lock;
-  CHelpKeyScope helpKey;
+  CPreTranslateScope preTranslate;
   return ::DialogBoxIndirectParamA(hInst, pTemplate, hParent, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -124,6 +130,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
     case WM_COMMAND: return OnCommand(wParam, lParam);
+    // F1 reaches a dialog as WM_HELP from the system (as does the caption's help mark), and
+    // only so: the key itself is left to the dialog manager, so that one F1 asks once.
     case WM_HELP:
       OnCmdMsg(ID_HELP, 0);
       return TRUE;
@@ -154,11 +162,16 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode) {
   if (CWnd::OnCmdMsg(nID, nCode)) return TRUE;
+  // A control's notification stays with the dialog; a command goes on to the window that owns
+  // the dialog, then to the application.
+  if (nCode != 0) return FALSE;
+  if (CWnd* pOwner = CWnd::FromHandlePermanent(::GetWindow(m_hWnd, GW_OWNER)))
+    if (pOwner->OnCmdMsg(nID, nCode)) return TRUE;
   CWinApp* pApp = AfxGetApp();
   return pApp != nullptr && pApp->OnCmdMsg(nID, nCode);
 }
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_COMMAND(IDOK, OnOK)
-  ON_COMMAND(IDCANCEL, OnCancel)
+  ON_COMMAND(IDOK, &CDialog::OnOK)
+  ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()

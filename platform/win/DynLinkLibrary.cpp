@@ -14,13 +14,10 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
   CDynLinkLibrary* p = pState->m_pFirstLibrary;
   while (p != nullptr) {
     CDynLinkLibrary* pNext = p->m_pNextDLL;
-    if (p->m_hModule == state.hModule) {
-      delete p;
-      if (!bAll) break;
-    }
+    if (bAll || p->m_hModule == state.hModule) delete p;
     p = pNext;
   }
-  if (bAll) state.bInitialized = FALSE;
+  state.bInitialized = FALSE;
 }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)

@@ -1,3 +1,5 @@
+#include <initializer_list>
+
 #include "../afxapp.h"
 #include "../afxdll.h"
 #include "../afxstate.h"
@@ -54,8 +56,11 @@ CWinApp* AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
 HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
   AFX_MODULE_STATE* pState = AfxGetModuleState();
-  if (HasResource(pState->m_hCurrentResourceHandle, lpszName, lpszType)) return pState->m_hCurrentResourceHandle;
-  for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p; p = p->m_pNextDLL)
-    if (HasResource(p->m_hResource, lpszName, lpszType)) return p->m_hResource;
+  for (BOOL bSystem : {FALSE, TRUE}) {
+    if (!pState->m_bSystem == !bSystem && HasResource(pState->m_hCurrentResourceHandle, lpszName, lpszType))
+      return pState->m_hCurrentResourceHandle;
+    for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p; p = p->m_pNextDLL)
+      if (!p->m_bSystem == !bSystem && HasResource(p->m_hResource, lpszName, lpszType)) return p->m_hResource;
+  }
   return nullptr;
 }

@@ -92,6 +92,8 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
   CDataExchange dx(this, bSaveAndValidate);
   try {

@@ -68,6 +68,13 @@ TEST(CString, BufferAccessKeepsTheLengthRight) {
   s.GetBufferSetLength(2);
   EXPECT_EQ(s, "ab");
   EXPECT_EQ(s.GetLength(), 2);
+  // A copy taken while the buffer is out shares it; the length released is the writer's alone.
+  s.GetBuffer(8);
+  CString copy(s);
+  s.ReleaseBuffer(1);
+  EXPECT_EQ(s, "a");
+  EXPECT_EQ(copy, "ab");
+  EXPECT_EQ(copy.GetLength(), 2);
 }
 
 TEST(CString, FailedAllocationThrowsAndKeepsTheOldText) {

@@ -10,7 +10,8 @@
 //   print ID           print a control's text on a line of its own
 //   box                wait (up to 30 s) for a message box of the window's process, print its
 //                      text on a line of its own and close it with OK
-//   key NAME           press a key (F1, TAB, RETURN, ESCAPE) on the control that has the focus
+//   key NAME           press a key (F1, TAB, RETURN, ESCAPE) on the control that has the focus;
+//                      F1 through the system's input, the others posted
 //   help               the caption's context-help mark on the window: WM_HELP, answered meanwhile
 //   rect               print the window's rectangle as WxH+X+Y (for cropping a screenshot)
 //   sleep MS           let the target repaint
@@ -142,6 +143,20 @@ bool Print(const char* pszID) {
   return true;
 }
 
+// F1 as the keyboard gives it, through the system's input: the system makes its WM_HELP, which a
+// posted key would not have.
+bool RealKey(UINT vk) {
+  ::SetForegroundWindow(g_hTarget);
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(vk);
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (::SendInput(2, inputs, sizeof(INPUT)) != 2) return Fail("input refused for key", "F1");
+  return true;
+}
+
 bool Key(const char* pszName) {
   static const struct {
     const char* pszName;
@@ -154,6 +169,7 @@ bool Key(const char* pszName) {
     HWND hFocus = g_hTarget;
     if (::GetGUIThreadInfo(::GetWindowThreadProcessId(g_hTarget, nullptr), &info) && info.hwndFocus != nullptr)
       hFocus = info.hwndFocus;
+    if (key.vk == VK_F1) return RealKey(key.vk);
     // Posted, as the keyboard's messages are: the target's modal loop takes them.
     ::PostMessageA(hFocus, WM_KEYDOWN, key.vk, 1);
     ::PostMessageA(hFocus, WM_KEYUP, key.vk, static_cast<LPARAM>(0xC0000001u));

@@ -2,7 +2,11 @@
 // state restored, and its resources found through the resource chain.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "ElementModule.h"
+#include "afxres.h"
 #include "afxwin.h"
 #include "resource.h"
 
@@ -29,7 +33,7 @@ TEST(ModuleState, LoadKeepsTheCallersStateAndBuildsTheModulesOwn) {
   EXPECT_TRUE(pModuleState->m_bWinInitialised);
   ASSERT_NE(pModuleState->m_pCurrentWinApp, nullptr);
   EXPECT_EQ(pModuleState->m_pCurrentWinApp->m_hInstance, h);
-  EXPECT_EQ(pModuleState->m_pCurrentWinApp->m_pszAppName, nullptr);
+  EXPECT_STREQ(pModuleState->m_pCurrentWinApp->m_pszAppName, "SlaveManagement") << "no title string: the file name";
   EXPECT_STREQ(pModuleState->m_pCurrentWinApp->m_lpCmdLine, "");
   EXPECT_TRUE(ChainHolds(pModuleState, h));
   {
@@ -103,4 +107,110 @@ TEST(ModuleState, ThreadEndRunsInTheModulesStateAndLeavesTheCallersAlone) {
   EXPECT_GE(pModuleState->m_nThreadsTerminated, moduleEnded + 1) << "the module's thread-end step ran in its own state";
   EXPECT_EQ(before->m_nThreadsTerminated, callerEnded);
   EXPECT_EQ(AfxGetModuleState(), before);
+}
+
+namespace {
+std::string BesideTheTests(const char* pszFile) {
+  std::string path = CElementModule::GetDefaultPath().GetString();
+  return path.substr(0, path.find_last_of("\\/") + 1) + pszFile;
+}
+
+std::vector<HMODULE> Chain(AFX_MODULE_STATE& state) {
+  std::vector<HMODULE> modules;
+  for (CDynLinkLibrary* p = state.m_pFirstLibrary; p; p = p->m_pNextDLL) modules.push_back(p->m_hModule);
+  return modules;
+}
+}  // namespace
+
+TEST(ModuleState, AnApplicationWithoutNameTakesItsTitleElseItsFileName) {
+  HMODULE hHost = ::LoadLibraryExA(BesideTheTests("mchost.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(hHost, nullptr);
+  const struct {
+    LPCSTR pszName;
+    HMODULE hInstance;
+    const char* pszExpected;
+  } cases[] = {{"Named", hHost, "Named"},
+               {nullptr, hHost, "Motion Host"},  // its string AFX_IDS_APP_TITLE
+               {nullptr, ::GetModuleHandleA("mckernel.dll"), "mckernel"}};
+  for (const auto& c : cases) {
+    AFX_MODULE_STATE state(FALSE);
+    AFX_MAINTAIN_STATE use(&state);
+    CWinApp app(c.pszName);
+    static char commandLine[] = "";
+    ASSERT_TRUE(AfxWinInit(c.hInstance, nullptr, commandLine, 0));
+    EXPECT_STREQ(app.m_pszAppName, c.pszExpected);
+    EXPECT_STREQ(state.m_lpszCurrentAppName, c.pszExpected);
+  }
+  ::FreeLibrary(hHost);
+}
+
+TEST(ModuleState, ResourcesAreSearchedInTheNonSystemRecordsFirst) {
+  HMODULE hLoaded = ::LoadLibraryA(CElementModule::GetDefaultPath());
+  // The editor's tests carry the module's resources too.
+  HMODULE hData = ::LoadLibraryExA(BesideTheTests("editor_tests.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(hLoaded, nullptr);
+  ASSERT_NE(hData, nullptr);
+  ASSERT_NE(hLoaded, hData);
+  // Both hold the dialog template; which one the search returns tells the order.
+  const struct {
+    HMODULE hOwn;
+    BOOL bSystemState;
+    std::vector<std::pair<HMODULE, BOOL>> records;  // module, system
+    HMODULE hExpected;
+  } cases[] = {
+      {hLoaded, FALSE, {{hData, FALSE}}, hLoaded},  // a non-system state's own resources come first
+      {hLoaded, TRUE, {{hData, FALSE}}, hData},     // a system state's own come after the chain's
+      {nullptr, FALSE, {{hLoaded, TRUE}, {hData, FALSE}}, hData},
+      {nullptr, FALSE, {{hLoaded, FALSE}, {hData, FALSE}}, hLoaded},  // then in the order they joined
+      {nullptr, FALSE, {{hLoaded, TRUE}, {hData, TRUE}}, hLoaded},
+  };
+  for (const auto& c : cases) {
+    AFX_MODULE_STATE state(FALSE);
+    AFX_MAINTAIN_STATE use(&state);
+    state.m_hCurrentResourceHandle = c.hOwn;
+    state.m_bSystem = c.bSystemState;
+    for (const auto& record : c.records) (new CDynLinkLibrary(record.first, record.first))->m_bSystem = record.second;
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), c.hExpected);
+  }
+  ::FreeLibrary(hData);
+  ::FreeLibrary(hLoaded);
+}
+
+TEST(ModuleState, EndingAnExtensionModuleRemovesItsRecordsOrAllOfThem) {
+  HMODULE hMine = ::GetModuleHandleA("mckernel.dll"), hOther = ::GetModuleHandleA(nullptr);
+  const struct {
+    BOOL bAll;
+    std::vector<HMODULE> left;
+  } cases[] = {{FALSE, {hOther}}, {TRUE, {}}};
+  for (const auto& c : cases) {
+    AFX_MODULE_STATE state(FALSE);
+    AFX_MAINTAIN_STATE use(&state);
+    AFX_EXTENSION_MODULE extension = {FALSE, nullptr, nullptr};
+    ASSERT_TRUE(AfxInitExtensionModule(extension, hMine));
+    new CDynLinkLibrary(extension);
+    new CDynLinkLibrary(hOther, hOther);
+    new CDynLinkLibrary(extension);
+    AfxTermExtensionModule(extension, c.bAll);
+    EXPECT_EQ(Chain(state), c.left) << "bAll " << c.bAll;
+  }
+}
+
+TEST(ModuleState, ALoadThatRunsOutOfMemoryFailsWholeAndTheNextOneWorks) {
+  AFX_MODULE_STATE* before = AfxGetModuleState();
+  const CString path = CElementModule::GetDefaultPath();
+  HMODULE hLoaded = nullptr;
+  // The n-th allocation of the start-up fails, for each n until a load gets through.
+  long n = 1;
+  for (; n <= 50 && hLoaded == nullptr; ++n) {
+    AfxSetAllocFailureCountdown(n);
+    hLoaded = ::LoadLibraryA(path);
+    AfxSetAllocFailureCountdown(0);
+    EXPECT_EQ(AfxGetModuleState(), before) << "allocation " << n;
+    if (hLoaded == nullptr) EXPECT_EQ(::GetModuleHandleA("SlaveManagement.dll"), nullptr) << "allocation " << n;
+  }
+  ASSERT_NE(hLoaded, nullptr);
+  EXPECT_GT(n, 2) << "the start-up allocates";
+  EXPECT_NE(AfxFindModuleState(hLoaded), nullptr);
+  ASSERT_TRUE(::FreeLibrary(hLoaded));
+  EXPECT_EQ(AfxFindModuleState(hLoaded), nullptr);
 }

@@ -21,8 +21,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CRadioDialog, CDialog)
-  ON_BN_CLICKED(IDC_ALL_TO_IGNORED, OnMove)
-  ON_BN_CLICKED(IDC_ALL_TO_SEND, OnOutOfMemory)
+  ON_BN_CLICKED(IDC_ALL_TO_IGNORED, &CRadioDialog::OnMove)
+  ON_BN_CLICKED(IDC_ALL_TO_SEND, &CRadioDialog::OnOutOfMemory)
 END_MESSAGE_MAP()
 }  // namespace
 
