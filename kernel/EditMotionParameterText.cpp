@@ -12,6 +12,7 @@
 #include "ParameterTextWriter.h"
 #include "ParameterValueText.h"
 #include "SharedNames.h"
+#include "ThreadTexts.h"
 #include "TimeValue.h"
 
 namespace {
@@ -209,8 +210,7 @@ CString CMC_EditMotionInternalData::ReadStringParam(CString& text, const char* k
   // checked and called as F5 but written back whole.
   if (std::memchr(item.value, '\0', static_cast<std::size_t>(item.valueLength)) != nullptr)
     return ErrorLine(key, ": the text in double quotes holds a NUL character");
-  static CString s_read;  // reused while no caller holds the last string read
-  field = MC_ReusedText(s_read, item.valueLength, [&](char* out) { return MC_UnquoteString(item.value, item.valueLength, out); });
+  field = MC_ReusedText(MC_GetThreadTexts().read, item.valueLength, [&](char* out) { return MC_UnquoteString(item.value, item.valueLength, out); });
   return error;
 }
 
