@@ -11,6 +11,13 @@ int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pTe
   }
   CInternalData data(*pSetup, *pMotion);
   CString errors;
+  // A host may pass one string as text and out: the text is then read from a copy (sharing its
+  // buffer), since out is emptied before the text is read.
+  CString ownText;
+  if (pText == pOut) {
+    ownText = *pText;
+    pText = &ownText;
+  }
   // Emptied but kept: a caller that passes the same out again has room for the lines already.
   pOut->Truncate(0);
   int result = data.ReadParameters(*pText, errors);
