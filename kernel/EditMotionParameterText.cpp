@@ -119,11 +119,9 @@ CMC_TextItemIndex::~CMC_TextItemIndex() {
   if (m_items != m_inline) AfxFreeMemory(m_items);
 }
 
-bool CMC_TextItemIndex::Grow(int nRestLength) {
-  // Room for the rest of the text at four bytes an item ("X=1;"), so that a long text mostly
-  // grows the index once; at least twice the room it had.
-  long long wanted = m_count + nRestLength / 4 + 1;
-  if (wanted < 2LL * m_capacity) wanted = 2LL * m_capacity;
+bool CMC_TextItemIndex::Grow() {
+  // Twice the room: the index holds at most twice the items there are, however long they are.
+  long long wanted = 2LL * m_capacity;
   if (wanted > (1 << 26)) return false;
   int capacity = static_cast<int>(wanted);
   auto* items = static_cast<Item*>(AfxTryAllocMemory(static_cast<std::size_t>(capacity) * sizeof(Item)));
@@ -141,7 +139,7 @@ void CMC_TextItemIndex::Build(const CString& text) {
   CParameterTextReader reader(text, text.GetLength());
   MC_PARAM_ITEM item;
   while (reader.Next(item)) {
-    if (m_count == m_capacity && !Grow(text.GetLength() - item.begin)) {
+    if (m_count == m_capacity && !Grow()) {
       m_count = -1;
       return;
     }
