@@ -37,11 +37,17 @@ std::vector<CString> VariedTexts() {
   };
   for (int i = 0; i < kTexts; ++i) {
     CString text;
-    text.Format("%sType=%s;Slave=%d;", kExtras[pick(5)], kTypes[pick(6)], pick(11));
-    if (pick(4) != 0) text.AppendFormat("ATIME=%s;", kTimes[pick(8)]);
-    if (pick(2) != 0) text.AppendFormat("MER_MASK=%s;", kMasks[pick(5)]);
-    if (pick(3) != 0) text.AppendFormat("Function=%s;", kFunctions[pick(8)]);
-    if (pick(2) != 0) text.AppendFormat("Wait=%d;", pick(3));
+    switch (i % 6) {  // every other text is meant to be valid, the rest is chance
+      case 0: text.Format("%sType=0;ATIME=%s;", kExtras[pick(5)], kTimes[pick(5)]); break;
+      case 1: text.Format("Type=1;%sSlave=%d;MER_MASK=0x%X;", kExtras[pick(5)], pick(2), 1u << pick(4)); break;
+      case 2: text.Format("Type=2;Slave=1;Function=\"F%d\";Wait=%d;%s", pick(12), pick(2), kExtras[pick(5)]); break;
+      default:
+        text.Format("%sType=%s;Slave=%d;", kExtras[pick(5)], kTypes[pick(6)], pick(11));
+        if (pick(4) != 0) text.AppendFormat("ATIME=%s;", kTimes[pick(8)]);
+        if (pick(2) != 0) text.AppendFormat("MER_MASK=%s;", kMasks[pick(5)]);
+        if (pick(3) != 0) text.AppendFormat("Function=%s;", kFunctions[pick(8)]);
+        if (pick(2) != 0) text.AppendFormat("Wait=%d;", pick(3));
+    }
     texts.push_back(text);
   }
   return texts;
@@ -72,6 +78,10 @@ protected:
     for (int t = 0; t < (shareNetwork ? 1 : kThreads); ++t) networks.push_back(LoadStandardNetwork());
     std::vector<CAnswer> reference;
     Run(*networks[0], 0, reference);
+    int valid = 0;
+    for (const CAnswer& answer : reference) valid += answer.result;
+    EXPECT_GT(valid, kTexts / 5) << "the texts should mix valid and invalid ones";
+    EXPECT_LT(valid, kTexts * 4 / 5);
     std::vector<std::vector<CAnswer>> answers(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t)
