@@ -1,6 +1,7 @@
 #include "SharedNames.h"
 
 #include <atomic>
+#include <cstring>
 #include <mutex>
 
 namespace {
@@ -21,8 +22,10 @@ SharedNameTable& Table() {
 }
 
 int FindName(const SharedNameTable& table, int nFrom, int nTo, const char* pszName) {
-  for (int i = nFrom; i < nTo; ++i)
-    if (table.names[i][0] == pszName[0] && table.names[i] == pszName) return i;
+  for (int i = nFrom; i < nTo; ++i) {
+    const char* name = table.names[i].GetString();
+    if (name[0] == pszName[0] && std::strcmp(name, pszName) == 0) return i;
+  }
   return -1;
 }
 }  // namespace

@@ -21,7 +21,7 @@ char* EmptyData() { return g_empty.text; }
 // last writer's text visible to the thread that frees or reuses the buffer.
 int RefsOf(const CStringData* d) { return __atomic_load_n(&d->nRefs, __ATOMIC_ACQUIRE); }
 void AddRef(CStringData* d) { __atomic_add_fetch(&d->nRefs, 1, __ATOMIC_RELAXED); }
-bool DropRef(CStringData* d) { return __atomic_sub_fetch(&d->nRefs, 1, __ATOMIC_ACQ_REL) <= 0; }
+bool DropRef(CStringData* d) { return __atomic_fetch_sub(&d->nRefs, 1, __ATOMIC_ACQ_REL) <= 1; }
 
 int SafeLength(const char* psz) {
   if (psz == nullptr) return 0;
@@ -59,7 +59,9 @@ CString::CString(char ch, int nRepeat) : m_pchData(EmptyData()) {
 
 CString::~CString() { Release(); }
 
-void CString::Release() {
+// Inline, as it was before the count was interlocked: the destructor and the assignments run it
+// for every string.
+inline void CString::Release() {
   CStringData* d = GetData();
   if (RefsOf(d) >= 0 && DropRef(d)) AfxFreeMemory(d);
   m_pchData = EmptyData();
