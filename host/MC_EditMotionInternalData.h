@@ -39,8 +39,8 @@ private:
     unsigned char flags;
   };
   void Build(const CString& text);
-  // More room; false when it cannot be had.
-  bool Grow();
+  // Room for the items of the rest of the text, pRest on; false when it cannot be had.
+  bool Grow(const char* pRest, int nRestLength);
 
   CString m_text;
   int m_count = 0;  // -1: the items did not fit, the text is scanned at each read

@@ -119,9 +119,13 @@ CMC_TextItemIndex::~CMC_TextItemIndex() {
   if (m_items != m_inline) AfxFreeMemory(m_items);
 }
 
-bool CMC_TextItemIndex::Grow() {
-  // Twice the room: the index holds at most twice the items there are, however long they are.
-  long long wanted = 2LL * m_capacity;
+bool CMC_TextItemIndex::Grow(const char* pRest, int nRestLength) {
+  // Room for exactly the items there are, counted by reading the rest once: one allocation,
+  // however long the items are.
+  CParameterTextReader reader(pRest, nRestLength);
+  MC_PARAM_ITEM item;
+  long long wanted = m_count;
+  while (reader.Next(item)) ++wanted;
   if (wanted > (1 << 26)) return false;
   int capacity = static_cast<int>(wanted);
   auto* items = static_cast<Item*>(AfxTryAllocMemory(static_cast<std::size_t>(capacity) * sizeof(Item)));
@@ -139,7 +143,7 @@ void CMC_TextItemIndex::Build(const CString& text) {
   CParameterTextReader reader(text, text.GetLength());
   MC_PARAM_ITEM item;
   while (reader.Next(item)) {
-    if (m_count == m_capacity && !Grow()) {
+    if (m_count == m_capacity && !Grow(text.GetString() + item.begin, text.GetLength() - item.begin)) {
       m_count = -1;
       return;
     }
