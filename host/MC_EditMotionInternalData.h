@@ -27,6 +27,8 @@ public:
 
   // Counts the items of the key and gives the first one in item.
   int Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item);
+  // The items the index has room for.
+  int GetCapacity() const { return m_capacity; }
 
 private:
   enum { kInlineItems = 16 };
@@ -37,8 +39,8 @@ private:
     unsigned char flags;
   };
   void Build(const CString& text);
-  // Room for the items of the text's last nRestLength bytes; false when it cannot be had.
-  bool Grow(int nRestLength);
+  // Room for the items of the rest of the text, pRest on; false when it cannot be had.
+  bool Grow(const char* pRest, int nRestLength);
 
   CString m_text;
   int m_count = 0;  // -1: the items did not fit, the text is scanned at each read

@@ -12,6 +12,7 @@
 #include "ParameterTextWriter.h"
 #include "ParameterValueText.h"
 #include "SharedNames.h"
+#include "ThreadTexts.h"
 #include "TimeValue.h"
 
 namespace {
@@ -123,11 +124,13 @@ CMC_TextItemIndex::~CMC_TextItemIndex() {
   if (m_items != m_inline) AfxFreeMemory(m_items);
 }
 
-bool CMC_TextItemIndex::Grow(int nRestLength) {
-  // Room for the rest of the text at four bytes an item ("X=1;"), so that a long text mostly
-  // grows the index once; at least twice the room it had.
-  long long wanted = m_count + nRestLength / 4 + 1;
-  if (wanted < 2LL * m_capacity) wanted = 2LL * m_capacity;
+bool CMC_TextItemIndex::Grow(const char* pRest, int nRestLength) {
+  // Room for exactly the items there are, counted by reading the rest once: one allocation,
+  // however long the items are.
+  CParameterTextReader reader(pRest, nRestLength);
+  MC_PARAM_ITEM item;
+  long long wanted = m_count;
+  while (reader.Next(item)) ++wanted;
   if (wanted > (1 << 26)) return false;
   int capacity = static_cast<int>(wanted);
   auto* items = static_cast<Item*>(AfxTryAllocMemory(static_cast<std::size_t>(capacity) * sizeof(Item)));
@@ -145,7 +148,7 @@ void CMC_TextItemIndex::Build(const CString& text) {
   CParameterTextReader reader(text, text.GetLength());
   MC_PARAM_ITEM item;
   while (reader.Next(item)) {
-    if (m_count == m_capacity && !Grow(text.GetLength() - item.begin)) {
+    if (m_count == m_capacity && !Grow(text.GetString() + item.begin, text.GetLength() - item.begin)) {
       m_count = -1;
       return;
     }
@@ -214,8 +217,7 @@ CString CMC_EditMotionInternalData::ReadStringParam(CString& text, const char* k
   // checked and called as F5 but written back whole.
   if (std::memchr(item.value, '\0', static_cast<std::size_t>(item.valueLength)) != nullptr)
     return ErrorLine(key, ": the text in double quotes holds a NUL character");
-  static CString s_read;  // reused while no caller holds the last string read
-  field = MC_ReusedText(s_read, item.valueLength, [&](char* out) { return MC_UnquoteString(item.value, item.valueLength, out); });
+  field = MC_ReusedText(MC_GetThreadTexts().read, item.valueLength, [&](char* out) { return MC_UnquoteString(item.value, item.valueLength, out); });
   return error;
 }
 

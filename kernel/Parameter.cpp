@@ -7,6 +7,7 @@
 
 #include "MC_Setup.h"
 #include "SharedNames.h"
+#include "ThreadTexts.h"
 #include "TimeValue.h"
 
 namespace {
@@ -62,10 +63,6 @@ BOOL CMC_Parameter::ConvertToUnit(const char* pszUnit) {
 CString CMC_Parameter::GetSelectedUnit() const { return MC_SharedName(GetUnitName(m_unit)); }
 
 namespace {
-// Buffers for the printed values, reused while callers keep no result (see MC_ReusedText).
-CString g_printedValue;
-CString g_printedForQEL;
-
 // A whole number below dLimit (at most 1e18) written out as "%.0f" would write it, without the
 // formatter's cost. False for what needs the formatter: a fraction, a large value, negative zero.
 bool PrintWhole(double dValue, double dLimit, char* buffer, int& nLength) {
@@ -99,18 +96,18 @@ CString CMC_Parameter::PrintValue() const {
   // plain decimals cannot carry.
   char buffer[64];
   int length = 0;
-  if (PrintWhole(m_value, 1e15, buffer, length)) return Printed(g_printedValue, buffer);
+  if (PrintWhole(m_value, 1e15, buffer, length)) return Printed(MC_GetThreadTexts().printedValue, buffer);
   if (std::fabs(m_value) < 1e15) {
     for (int decimals = 0; decimals <= 17; ++decimals) {
       std::snprintf(buffer, sizeof buffer, "%.*f", decimals, m_value);
-      if (std::strtod(buffer, nullptr) == m_value) return Printed(g_printedValue, std::strcmp(buffer, "-0") == 0 ? "0" : buffer);
+      if (std::strtod(buffer, nullptr) == m_value) return Printed(MC_GetThreadTexts().printedValue, std::strcmp(buffer, "-0") == 0 ? "0" : buffer);
     }
   }
   for (int precision = 1; precision <= 17; ++precision) {
     std::snprintf(buffer, sizeof buffer, "%.*g", precision, m_value);
     if (std::strtod(buffer, nullptr) == m_value) break;
   }
-  return Printed(g_printedValue, buffer);
+  return Printed(MC_GetThreadTexts().printedValue, buffer);
 }
 
 double CMC_Parameter::GetControlLoopPeriods() const {
@@ -124,5 +121,5 @@ CString CMC_Parameter::PrintValueForQEL() const {
   char buffer[400];  // room for the largest double written out in full
   int length = 0;
   if (!PrintWhole(periods, 1e18, buffer, length)) std::snprintf(buffer, sizeof buffer, "%.0f", periods);
-  return Printed(g_printedForQEL, buffer);
+  return Printed(MC_GetThreadTexts().printedForQEL, buffer);
 }

@@ -16,6 +16,13 @@ EmptyString g_empty = {{-1, 0, 0}, {0}};
 
 char* EmptyData() { return g_empty.text; }
 
+// The reference count, interlocked: copies of one buffer are made and dropped on any thread.
+// Whoever sees 1 holds the only copy and may write; the release and acquire orders make the
+// last writer's text visible to the thread that frees or reuses the buffer.
+int RefsOf(const CStringData* d) { return __atomic_load_n(&d->nRefs, __ATOMIC_ACQUIRE); }
+void AddRef(CStringData* d) { __atomic_add_fetch(&d->nRefs, 1, __ATOMIC_RELAXED); }
+bool DropRef(CStringData* d) { return __atomic_fetch_sub(&d->nRefs, 1, __ATOMIC_ACQ_REL) <= 1; }
+
 int SafeLength(const char* psz) {
   if (psz == nullptr) return 0;
   std::size_t n = std::strlen(psz);
@@ -29,9 +36,9 @@ CString::CString() : m_pchData(EmptyData()) {}
 
 CString::CString(const CString& src) : m_pchData(EmptyData()) {
   CStringData* d = src.GetData();
-  if (d->nRefs >= 0) {
+  if (RefsOf(d) >= 0) {
     m_pchData = src.m_pchData;
-    ++d->nRefs;
+    AddRef(d);
   }
 }
 
@@ -52,9 +59,11 @@ CString::CString(char ch, int nRepeat) : m_pchData(EmptyData()) {
 
 CString::~CString() { Release(); }
 
-void CString::Release() {
+// Inline, as it was before the count was interlocked: the destructor and the assignments run it
+// for every string.
+inline void CString::Release() {
   CStringData* d = GetData();
-  if (d->nRefs >= 0 && --d->nRefs <= 0) AfxFreeMemory(d);
+  if (RefsOf(d) >= 0 && DropRef(d)) AfxFreeMemory(d);
   m_pchData = EmptyData();
 }
 
@@ -76,7 +85,8 @@ void CString::AllocBuffer(int nLength) {
 
 void CString::AllocBeforeWrite(int nLength) {
   CStringData* d = GetData();
-  if (d->nRefs > 1 || nLength > d->nAllocLength || d->nRefs < 0) {
+  int refs = RefsOf(d);
+  if (refs > 1 || nLength > d->nAllocLength || refs < 0) {
     // Allocate first: a failure leaves the old text intact.
     CString fresh;
     fresh.AllocBuffer(nLength);
@@ -92,7 +102,7 @@ void CString::AssignCopy(const char* pch, int nLength) {
   // The source may lie inside our own buffer; copy through a new buffer in that case.
   CStringData* d = GetData();
   bool overlaps = pch >= m_pchData && pch <= m_pchData + d->nDataLength;
-  if (overlaps || d->nRefs != 1 || nLength > d->nAllocLength) {
+  if (overlaps || RefsOf(d) != 1 || nLength > d->nAllocLength) {
     CString fresh;
     fresh.AllocBuffer(nLength);
     std::memcpy(fresh.m_pchData, pch, static_cast<std::size_t>(nLength));
@@ -106,7 +116,7 @@ void CString::AssignCopy(const char* pch, int nLength) {
 
 void CString::CopyBeforeWrite() {
   CStringData* d = GetData();
-  if (d->nRefs > 1) {
+  if (RefsOf(d) > 1) {
     CString fresh;
     fresh.AllocBuffer(d->nDataLength);
     std::memcpy(fresh.m_pchData, m_pchData, static_cast<std::size_t>(d->nDataLength) + 1);
@@ -117,10 +127,10 @@ void CString::CopyBeforeWrite() {
 CString& CString::operator=(const CString& src) {
   if (m_pchData == src.m_pchData) return *this;
   CStringData* s = src.GetData();
-  if (s->nRefs < 0) {
+  if (RefsOf(s) < 0) {
     Empty();
   } else {
-    ++s->nRefs;
+    AddRef(s);
     Release();
     m_pchData = src.m_pchData;
   }
@@ -153,10 +163,11 @@ void CString::Append(const char* pch, int nLength) {
   if (nLength > std::numeric_limits<int>::max() / 2 - oldLength) AfxThrowMemoryException();
   int newLength = oldLength + nLength;
   bool overlaps = pch >= m_pchData && pch <= m_pchData + oldLength;
-  if (d->nRefs != 1 || newLength > d->nAllocLength || overlaps) {
+  bool unshared = RefsOf(d) == 1;
+  if (!unshared || newLength > d->nAllocLength || overlaps) {
     // Grow geometrically so that repeated appends stay linear.
     int capacity = newLength;
-    if (d->nRefs == 1 && newLength > d->nAllocLength) capacity = newLength + newLength / 2;
+    if (unshared && newLength > d->nAllocLength) capacity = newLength + newLength / 2;
     CString fresh;
     fresh.AllocBuffer(capacity);
     std::memcpy(fresh.m_pchData, m_pchData, static_cast<std::size_t>(oldLength));
@@ -174,7 +185,7 @@ void CString::Append(const char* pch, int nLength) {
 CString& CString::operator+=(const CString& src) {
   CStringData* s = src.GetData();
   if (s->nDataLength == 0) return *this;
-  if (GetData()->nDataLength == 0 && s->nRefs >= 0) return *this = src;
+  if (GetData()->nDataLength == 0 && RefsOf(s) >= 0) return *this = src;
   Append(src.m_pchData, src.GetLength());
   return *this;
 }
@@ -192,7 +203,7 @@ CString& CString::operator+=(char ch) {
 
 int CString::GetSpareLength() const {
   CStringData* d = GetData();
-  return d->nRefs == 1 ? d->nAllocLength - d->nDataLength : 0;
+  return RefsOf(d) == 1 ? d->nAllocLength - d->nDataLength : 0;
 }
 
 void CString::Empty() { Release(); }
@@ -201,7 +212,7 @@ void CString::Truncate(int nNewLength) {
   CStringData* d = GetData();
   if (nNewLength < 0) nNewLength = 0;
   if (nNewLength >= d->nDataLength) return;
-  if (d->nRefs != 1) {
+  if (RefsOf(d) != 1) {
     *this = Left(nNewLength);
     return;
   }
@@ -272,7 +283,7 @@ CString& CString::Trim() { return TrimRight().TrimLeft(); }
 char* CString::GetBuffer(int nMinBufLength) {
   CStringData* d = GetData();
   if (nMinBufLength < 0) nMinBufLength = 0;
-  if (d->nRefs != 1 || nMinBufLength > d->nAllocLength) {
+  if (RefsOf(d) != 1 || nMinBufLength > d->nAllocLength) {
     int oldLength = d->nDataLength;
     int capacity = nMinBufLength > oldLength ? nMinBufLength : oldLength;
     if (capacity == 0) capacity = 1;
@@ -313,7 +324,7 @@ void CString::ReleaseBuffer(int nNewLength) {
 
 void CString::Preallocate(int nLength) {
   CStringData* d = GetData();
-  if (d->nRefs == 1 && d->nAllocLength >= nLength) return;  // room enough already
+  if (RefsOf(d) == 1 && d->nAllocLength >= nLength) return;  // room enough already
   int length = d->nDataLength;
   GetBuffer(nLength);
   ReleaseBuffer(length);

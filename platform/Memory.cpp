@@ -1,20 +1,23 @@
+#include <atomic>
 #include <cstdlib>
 
 #include "afxexcept.h"
 #include "afxmem.h"
 
 namespace {
-long g_failCountdown = 0;
-unsigned long long g_allocations = 0;
-long long g_live = 0;
+// Counted from every thread that allocates; only the counts matter, not their order.
+std::atomic<long> g_failCountdown{0};
+std::atomic<unsigned long long> g_allocations{0};
+std::atomic<long long> g_live{0};
+constexpr std::memory_order kRelaxed = std::memory_order_relaxed;
 }  // namespace
 
 void* AfxTryAllocMemory(std::size_t nBytes) {
-  if (g_failCountdown > 0 && --g_failCountdown == 0) return nullptr;
+  if (g_failCountdown.load(kRelaxed) > 0 && g_failCountdown.fetch_sub(1, kRelaxed) == 1) return nullptr;
   void* p = std::malloc(nBytes ? nBytes : 1);
   if (p != nullptr) {
-    ++g_allocations;
-    ++g_live;
+    g_allocations.fetch_add(1, kRelaxed);
+    g_live.fetch_add(1, kRelaxed);
   }
   return p;
 }
@@ -27,10 +30,10 @@ void* AfxAllocMemory(std::size_t nBytes) {
 
 void AfxFreeMemory(void* p) {
   if (p == nullptr) return;
-  --g_live;
+  g_live.fetch_sub(1, kRelaxed);
   std::free(p);
 }
 
-void AfxSetAllocFailureCountdown(long nAllocations) { g_failCountdown = nAllocations > 0 ? nAllocations : 0; }
-unsigned long long AfxGetAllocationCount() { return g_allocations; }
-long long AfxGetLiveAllocationCount() { return g_live; }
+void AfxSetAllocFailureCountdown(long nAllocations) { g_failCountdown.store(nAllocations > 0 ? nAllocations : 0, kRelaxed); }
+unsigned long long AfxGetAllocationCount() { return g_allocations.load(kRelaxed); }
+long long AfxGetLiveAllocationCount() { return g_live.load(kRelaxed); }

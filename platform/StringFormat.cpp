@@ -182,12 +182,15 @@ void CString::AppendFormatV(const char* pszFormat, va_list args) {
     Append(stackBuffer, needed);
     return;
   }
-  char* p = GetBuffer(oldLength + needed);
+  // Into a buffer of its own: the format or a %s argument may lie in this string, whose buffer
+  // growing would free and writing would overwrite.
+  CString formatted;
   va_list again;
   va_copy(again, args);
-  std::vsnprintf(p + oldLength, static_cast<std::size_t>(needed) + 1, pszFormat, again);
+  std::vsnprintf(formatted.GetBuffer(needed), static_cast<std::size_t>(needed) + 1, pszFormat, again);
   va_end(again);
-  ReleaseBuffer(oldLength + needed);
+  formatted.ReleaseBuffer(needed);
+  Append(formatted, needed);
 }
 
 void CString::FormatV(const char* pszFormat, va_list args) {

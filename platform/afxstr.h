@@ -7,7 +7,8 @@
 #include "afxver.h"
 
 // Header in front of every string buffer. nRefs -1 marks the shared empty string, which is
-// never freed or written. The system runs on one thread, so the count needs no interlocking.
+// never freed or written. Copies of one string may live on several threads, so the count is
+// only ever changed by interlocked operations.
 struct CStringData {
   int nRefs;
   int nDataLength;

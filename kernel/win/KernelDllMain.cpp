@@ -1,6 +1,8 @@
 // The kernel joins the resource chain of the module state current when it is loaded (the
-// host's), so that its message strings are found from the host's state.
+// host's), so that its message strings are found from the host's state. Each thread's text
+// buffers end with the thread, and the unloading thread's with the kernel.
 #include "afxwin.h"
+#include "ThreadTexts.h"
 
 namespace {
 AFX_EXTENSION_MODULE g_kernelModule = {FALSE, nullptr, nullptr};
@@ -15,7 +17,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
       e->Delete();
       return FALSE;
     }
+  } else if (dwReason == DLL_THREAD_DETACH) {
+    MC_EndThreadTexts();
   } else if (dwReason == DLL_PROCESS_DETACH) {
+    MC_EndThreadTexts();
     AfxTermExtensionModule(g_kernelModule);
   }
   return TRUE;

@@ -138,6 +138,16 @@ TEST(CString, CommonConversionsGiveTheCLibrarysText) {
   EXPECT_EQ(self, "ab<ab>");
   self.AppendFormat(self.GetString());
   EXPECT_EQ(self, "ab<ab>ab<ab>");
+  // Long: the C library formats it, whether the string must grow or has the room already.
+  CString grows('b', 600);
+  grows.AppendFormat("%s", grows.GetString());
+  EXPECT_EQ(grows, CString('b', 1200));
+  grows.AppendFormat(grows);
+  EXPECT_EQ(grows, CString('b', 2400));
+  CString roomyLong('c', 600);
+  roomyLong.Preallocate(4000);
+  roomyLong.AppendFormat("%s%d", roomyLong.GetString(), 1);
+  EXPECT_EQ(roomyLong, CString('c', 1200) + "1");
 }
 
 TEST(CString, TruncateKeepsAnUnsharedBufferAndLeavesASharedOneAlone) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "MC_Kernel.h"
+#include "ParameterTextReader.h"
 
 namespace {
 class ParameterText : public ::testing::Test {
@@ -316,6 +317,21 @@ TEST_F(ParameterText, ReadsFollowTheTextHoweverItChanges) {
   EXPECT_EQ(slave, 7);
   many += "Type=1;";
   EXPECT_EQ(m_data.ReadRadioParam(many, "Type", type, 0, 3), "Parameter Type is given more than once.\r\n");
+}
+
+// The index has room for the items there are, however long they are: 18 items in 10 MB, their
+// values full of separators inside the quotes.
+TEST(TextItemIndex, RoomFollowsTheItemsNotTheLength) {
+  CString filler(';', 10 * 1000 * 1000 / 17), text;
+  for (int i = 0; i < 17; ++i) text.AppendFormat("N%d=\"%s\";", i, filler.GetString());
+  text += "Type=2;";
+  CMC_TextItemIndex index;
+  MC_PARAM_ITEM item;
+  EXPECT_EQ(index.Find(text, "Type", 4, item), 1);
+  EXPECT_EQ(CString(item.value, item.valueLength), "2");
+  EXPECT_EQ(index.Find(text, "N16", 3, item), 1);
+  EXPECT_EQ(item.valueLength, filler.GetLength());
+  EXPECT_LE(index.GetCapacity(), 2 * 18);
 }
 
 // Short decimals are converted without the C library: they must give its double exactly.

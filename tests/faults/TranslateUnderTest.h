@@ -1,4 +1,4 @@
-// The translation export that the fault tests drive: the element's own function in the native
+// The translation export (and the default parameters' one) that the fault tests drive: the element's own function in the native
 // build, the real module's export, loaded the way the host loads it, in the Windows build.
 #pragma once
 
@@ -17,8 +17,10 @@ public:
 
   // Null when the export could not be had.
   PFN_TranslateMotionSequence Get() const { return m_pfn; }
+  PFN_GetDefaultParameters GetDefaults() const { return m_pfnDefaults; }
 
 private:
-  CElementModule* m_pModule = nullptr;
+  [[maybe_unused]] CElementModule* m_pModule = nullptr;  // the Windows build's
   PFN_TranslateMotionSequence m_pfn = nullptr;
+  PFN_GetDefaultParameters m_pfnDefaults = nullptr;
 };

@@ -43,6 +43,16 @@ TEST_F(WorkingExports, OutIsEmptiedForBothResults) {
   EXPECT_EQ(out, "The value of parameter MER_MASK is invalid.\r\n");
 }
 
+TEST_F(WorkingExports, OneStringAsTextAndOutGivesWhatTwoGive) {
+  for (const char* text : {"Type=0;ATIME=5[s];", "Type=2;Slave=1;Function=\"F7\";Wait=1;", "Type=1;Slave=0;MER_MASK=0x100;", ""}) {
+    CString out;
+    int result = Translate(text, out);
+    CString both(text);
+    EXPECT_EQ(m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &both, &both), result) << text;
+    EXPECT_EQ(both, out) << text;
+  }
+}
+
 TEST_F(WorkingExports, TheHostsReadErrorStandsAlone) {
   CString out;
   EXPECT_EQ(Translate("Type=2;ATIME=1[s];ATIME=1[s];Slave=3;Function=\"Sync", out), 0);

@@ -7,9 +7,12 @@
 CTranslateUnderTest::CTranslateUnderTest() : m_pModule(new CElementModule) {
   CString error;
   PFN_TranslateMotionSequence pfn = nullptr;
-  if (m_pModule->Load(CElementModule::GetDefaultPath(), error) && m_pModule->Resolve("TranslateMotionSequence", pfn, error))
+  PFN_GetDefaultParameters pfnDefaults = nullptr;
+  if (m_pModule->Load(CElementModule::GetDefaultPath(), error) && m_pModule->Resolve("TranslateMotionSequence", pfn, error) &&
+      m_pModule->Resolve("GetDefaultParameters", pfnDefaults, error)) {
     m_pfn = pfn;
-  else
+    m_pfnDefaults = pfnDefaults;
+  } else
     ADD_FAILURE() << error.GetString();
 }
 
