@@ -12,7 +12,7 @@ CEditorDlg::CEditorDlg(CMC_Setup& setup, CMC_Motion& motion, CString& text, CWnd
   m_ignoredMask = 0;
 }
 
-CEditorDlg::~CEditorDlg() = default;
+CEditorDlg::~CEditorDlg() {}
 
 BOOL CEditorDlg::OnInitDialog() {
   // Operation 3 is kept even when its slave cannot call functions: the slave is still valid for

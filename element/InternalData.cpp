@@ -14,7 +14,7 @@ CInternalData::CInternalData(CMC_Setup& setup, CMC_Motion& motion)
       m_functionName(),
       m_waitForCompletion(0) {}
 
-CInternalData::~CInternalData() = default;
+CInternalData::~CInternalData() {}
 
 void CInternalData::ResolveSlave() {
   if (m_slave < 0) {

@@ -56,7 +56,7 @@ protected:
   CMC_Motion& m_motion;
   CString& m_text;
   // Set only during the exchange of OK: the exchange may then insist on complete input.
-  int m_checkInput = 0;
+  int m_checkInput;
 
   DECLARE_MESSAGE_MAP()
 };

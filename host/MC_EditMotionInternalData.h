@@ -20,10 +20,8 @@ struct MC_PARAM_ITEM;
 // or, when that memory cannot be had, is scanned at each read instead.
 class MCK_API CMC_TextItemIndex {
 public:
-  CMC_TextItemIndex() = default;
+  CMC_TextItemIndex() : m_count(0), m_capacity(kInlineItems), m_items(m_inline) {}
   ~CMC_TextItemIndex();
-  CMC_TextItemIndex(const CMC_TextItemIndex&) = delete;
-  CMC_TextItemIndex& operator=(const CMC_TextItemIndex&) = delete;
 
   // Counts the items of the key and gives the first one in item.
   int Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item);
@@ -31,6 +29,10 @@ public:
   int GetCapacity() const { return m_capacity; }
 
 private:
+  // Not copyable: declared and never defined.
+  CMC_TextItemIndex(const CMC_TextItemIndex&);
+  CMC_TextItemIndex& operator=(const CMC_TextItemIndex&);
+
   enum { kInlineItems = 16 };
   // An item by offsets into the text, with its key's first character to tell keys apart quickly.
   struct Item {
@@ -43,9 +45,9 @@ private:
   bool Grow(const char* pRest, int nRestLength);
 
   CString m_text;
-  int m_count = 0;  // -1: the items did not fit, the text is scanned at each read
-  int m_capacity = kInlineItems;
-  Item* m_items = m_inline;
+  int m_count;  // -1: the items did not fit, the text is scanned at each read
+  int m_capacity;
+  Item* m_items;
   Item m_inline[kInlineItems];
 };
 
@@ -58,8 +60,6 @@ class MCK_API CMC_EditMotionInternalData {
 public:
   CMC_EditMotionInternalData(CMC_Setup& setup, CMC_Motion& motion);
   virtual ~CMC_EditMotionInternalData();
-  CMC_EditMotionInternalData(const CMC_EditMotionInternalData&) = delete;
-  CMC_EditMotionInternalData& operator=(const CMC_EditMotionInternalData&) = delete;
 
   // Reads parameter text into the element; nonzero when valid, else the error lines in errors.
   // The base reads nothing: it empties errors and answers 1.
@@ -108,5 +108,8 @@ public:
   CMC_Motion& m_motion;
 
 private:
+  CMC_EditMotionInternalData(const CMC_EditMotionInternalData&);
+  CMC_EditMotionInternalData& operator=(const CMC_EditMotionInternalData&);
+
   CMC_TextItemIndex m_items;
 };

@@ -12,8 +12,6 @@ class MCK_API CMC_Motion {
 public:
   CMC_Motion();
   virtual ~CMC_Motion();
-  CMC_Motion(const CMC_Motion&) = delete;
-  CMC_Motion& operator=(const CMC_Motion&) = delete;
 
   // The slave's axis data, or null when the program has none for it.
   CMC_AxisData* GetMotionControllerSlaveAxis(int nSlave) const;
@@ -30,6 +28,9 @@ public:
   void SetSlaveAxis(int nSlave, CMC_AxisData* pAxis);
 
 private:
+  CMC_Motion(const CMC_Motion&);
+  CMC_Motion& operator=(const CMC_Motion&);
+
   std::vector<CString> m_functions;
   std::vector<CMC_AxisData*> m_slaveAxes;
 };

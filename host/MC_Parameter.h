@@ -10,8 +10,6 @@ class MCK_API CMC_Parameter {
 public:
   explicit CMC_Parameter(CMC_Setup& setup);
   ~CMC_Parameter();
-  CMC_Parameter(const CMC_Parameter&) = default;
-  CMC_Parameter& operator=(const CMC_Parameter&) = default;
 
   // Display text: the value in the selected unit, in its shortest decimal form.
   CString PrintValue() const;
@@ -46,6 +44,6 @@ private:
 
   CMC_Setup* m_pSetup;
   CString m_name;
-  double m_value = 0.0;
-  int m_unit = 0;
+  double m_value;
+  int m_unit;
 };

@@ -14,8 +14,6 @@ class MCK_API CMC_Setup {
 public:
   CMC_Setup();
   virtual ~CMC_Setup();
-  CMC_Setup(const CMC_Setup&) = delete;
-  CMC_Setup& operator=(const CMC_Setup&) = delete;
 
   // Nonzero for a motion controller; the value is the drive's configured one, unchanged.
   int IsMotionController() const;
@@ -40,9 +38,12 @@ public:
   void AddSlave(unsigned char nAxisID);
 
 private:
-  int m_motionController = 0;
-  double m_loopPeriodMs = 1.0;
-  uint32_t m_errorRegMask = 0;
+  CMC_Setup(const CMC_Setup&);
+  CMC_Setup& operator=(const CMC_Setup&);
+
+  int m_motionController;
+  double m_loopPeriodMs;
+  uint32_t m_errorRegMask;
   std::vector<CString> m_errorRegDesc;
   std::vector<std::unique_ptr<CMC_Variable>> m_variables;
   std::vector<unsigned char> m_slaveAxisIDs;

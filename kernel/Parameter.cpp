@@ -15,7 +15,7 @@ const char* const kUnitNames[] = {"s", "ms", "IU"};
 enum { kSeconds, kMilliseconds, kLoopPeriods, kUnitCount };
 }  // namespace
 
-CMC_Parameter::CMC_Parameter(CMC_Setup& setup) : m_pSetup(&setup) {}
+CMC_Parameter::CMC_Parameter(CMC_Setup& setup) : m_pSetup(&setup), m_value(0.0), m_unit(0) {}
 CMC_Parameter::~CMC_Parameter() = default;
 
 int CMC_Parameter::GetUnitCount() { return kUnitCount; }

@@ -4,7 +4,7 @@
 
 #include "MC_Variable.h"
 
-CMC_Setup::CMC_Setup() = default;
+CMC_Setup::CMC_Setup() : m_motionController(0), m_loopPeriodMs(1.0), m_errorRegMask(0) {}
 CMC_Setup::~CMC_Setup() = default;
 
 int CMC_Setup::IsMotionController() const { return m_motionController; }

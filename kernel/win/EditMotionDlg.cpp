@@ -84,7 +84,7 @@ private:
 }  // namespace
 
 CMC_EditMotionDlg::CMC_EditMotionDlg(CMC_Setup& setup, CMC_Motion& motion, CString& text, UINT nIDTemplate, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent), m_setup(setup), m_motion(motion), m_text(text) {}
+    : CDialog(nIDTemplate, pParent), m_setup(setup), m_motion(motion), m_text(text), m_checkInput(0) {}
 
 CMC_EditMotionDlg::~CMC_EditMotionDlg() = default;
 
