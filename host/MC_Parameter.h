@@ -6,6 +6,7 @@
 
 class CMC_Setup;
 
+// Copied as a value; a copy refers to the same drive.
 class MCK_API CMC_Parameter {
 public:
   explicit CMC_Parameter(CMC_Setup& setup);
