@@ -1,26 +1,30 @@
-# The release package: what a host needs beside its own mckernel.dll (the module, the platform
-# DLL and the runtime DLLs they load) and an INSTALL text, in a ZIP named after the project's
-# version and the bitness of the hosts it serves.
+# The release package: a trial kit per architecture that runs from its own folder. It holds the
+# module with this repository's stand-in host and kernel (the module imports the kernel's C++
+# members by GCC's names, so it runs with this mckernel.dll only), the platform DLL, the runtime
+# DLLs they load, the example network and programs, and a README, all below one top folder.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(MC_PACKAGE_BITS 32)
-  set(MC_OTHER_BITS 64)
 else()
   set(MC_PACKAGE_BITS 64)
-  set(MC_OTHER_BITS 32)
 endif()
-set(MC_PACKAGE_NAME SlaveManagement-${PROJECT_VERSION}-win${MC_PACKAGE_BITS})
+set(MC_PACKAGE_NAME SlaveManagement-${PROJECT_VERSION}-trial-win${MC_PACKAGE_BITS})
 list(JOIN MC_RUNTIME_DLLS ", " MC_RUNTIME_LIST)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/INSTALL.txt.in ${CMAKE_BINARY_DIR}/package/INSTALL.txt @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in ${CMAKE_BINARY_DIR}/package/README.txt @ONLY)
 
-set(MC_PACKAGE_FILES $<TARGET_FILE:SlaveManagement> $<TARGET_FILE:platform>)
+set(MC_PACKAGE_FILES $<TARGET_FILE:mchost> $<TARGET_FILE:mckernel> $<TARGET_FILE:platform>
+    $<TARGET_FILE:SlaveManagement>)
 foreach(dll ${MC_RUNTIME_DLLS})
   list(APPEND MC_PACKAGE_FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll})
 endforeach()
+set(MC_PACKAGE_TEXTS --text ${CMAKE_BINARY_DIR}/package/README.txt)
+foreach(example default-network.json startup.prog mistakes.prog)
+  list(APPEND MC_PACKAGE_TEXTS --text examples/${example}=${PROJECT_SOURCE_DIR}/examples/${example})
+endforeach()
 # Without its --out, so that the package test can run it twice.
 set(MC_PACKAGE_COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/scripts/package-zip
-    --strip ${CMAKE_STRIP} --text ${CMAKE_BINARY_DIR}/package/INSTALL.txt ${MC_PACKAGE_FILES})
+    --strip ${CMAKE_STRIP} --root ${MC_PACKAGE_NAME} ${MC_PACKAGE_TEXTS} ${MC_PACKAGE_FILES})
 add_custom_target(release_zip
   COMMAND ${MC_PACKAGE_COMMAND} --out ${CMAKE_BINARY_DIR}/dist/${MC_PACKAGE_NAME}.zip
-  DEPENDS SlaveManagement platform
+  DEPENDS mchost mckernel platform SlaveManagement
   COMMENT "Packaging ${MC_PACKAGE_NAME}.zip"
   VERBATIM)

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Checks a built element module the way a host sees it: the machine type, the exports by name,
 the resources by type and ID, and that every DLL it needs, directly or through what it loads,
-is one of Windows' own, the host's mckernel.dll, or a file beside the module."""
+is one of Windows' own, the host's mckernel.dll, or a file beside the module. In a trial kit the
+host is beside the module too: the DLLs are walked from both, and the kernel must be there."""
 import argparse
 import os
 import sys
@@ -18,6 +19,7 @@ RT_DLGINIT = 240
 RESOURCES = [(RT["RT_DIALOG"], 227), (RT_DLGINIT, 227), (RT["RT_BITMAP"], "MODULEICON"),
              (RT["RT_VERSION"], 1), (RT["RT_MANIFEST"], 2)]
 HOST_DLLS = {"mckernel.dll"}
+KIT_HOST = "mchost.exe"
 # DLLs that every Windows installation carries in its system folder.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "comctl32.dll",
                "comdlg32.dll", "shell32.dll", "shlwapi.dll", "ole32.dll", "oleaut32.dll",
@@ -74,19 +76,26 @@ def check_module(pe, machine, version, faults):
             faults.append(f"{what.lower()} version {ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}, not {version}")
 
 
-def check_closure(module, machine, exact, faults):
-    """Walks the imports from the module through the DLLs beside it."""
+def check_closure(module, machine, exact, kit, faults):
+    """Walks the imports from the module, and in a kit from the host, through the DLLs beside it."""
     folder = os.path.dirname(os.path.abspath(module))
     beside = {f.lower(): f for f in os.listdir(folder)}
     start = os.path.basename(module).lower()
-    seen, todo = {start}, [start]
+    todo = [start]
+    if kit:
+        if KIT_HOST in beside:
+            todo.append(KIT_HOST)
+        else:
+            faults.append(f"no {KIT_HOST} beside the module")
+    provided = SYSTEM_DLLS if kit else SYSTEM_DLLS | HOST_DLLS
+    seen = set(todo)
     while todo:
         name = todo.pop()
         pe = load(os.path.join(folder, beside[name]))
         if name != start and pe.FILE_HEADER.Machine != MACHINES[machine]:
             faults.append(f"{beside[name]}: machine type 0x{pe.FILE_HEADER.Machine:X}, not {machine}")
         for dll in imports(pe):
-            if dll in SYSTEM_DLLS or dll.startswith("api-ms-win-") or dll in HOST_DLLS or dll in seen:
+            if dll in provided or dll.startswith("api-ms-win-") or dll in seen:
                 continue
             if dll not in beside:
                 faults.append(f"{beside[name]} imports {dll}: not a system DLL, not the host's, not beside the module")
@@ -105,10 +114,11 @@ def main():
     parser.add_argument("--machine", choices=sorted(MACHINES), required=True)
     parser.add_argument("--version", required=True, help="expected file and product version, 1.2.3.4")
     parser.add_argument("--exact", action="store_true", help="every DLL beside the module must be needed")
+    parser.add_argument("--kit", action="store_true", help=f"a trial kit: {KIT_HOST} and its DLLs are beside the module")
     args = parser.parse_args()
     faults = []
     check_module(load(args.module), args.machine, args.version, faults)
-    check_closure(args.module, args.machine, args.exact, faults)
+    check_closure(args.module, args.machine, args.exact, args.kit, faults)
     for fault in faults:
         print(f"{args.module}: {fault}")
     if not faults:

@@ -1,0 +1,91 @@
+#!/bin/sh
+# A trial kit as a user gets it: the ZIP holds exactly its files below one folder; unpacked into
+# a folder whose path has a space, in a fresh Wine prefix with nothing of the build on the PATH,
+# it passes the host view, and its own mchost.exe runs the module from there, while another
+# program's libstdc++-6.dll lies in the current directory and in a folder on the PATH.
+# usage: kit_test.sh ZIP ARCH VERSION UIROBOT FOREIGN-LIBSTDC++
+set -u
+zip=$1 arch=$2 version=$3 robot=$4 foreign=$5
+src=$(cd "$(dirname "$0")/../.." && pwd)
+run=$src/scripts/wine-run
+failed=0
+fail() { printf 'FAIL: %s\n' "$*"; failed=$((failed + 1)); }
+case $arch in
+  x64) bits=64 libgcc=libgcc_s_seh-1.dll ;;
+  x86) bits=32 libgcc=libgcc_s_dw2-1.dll ;;
+  *) echo "kit_test: ARCH must be x64 or x86" >&2; exit 2 ;;
+esac
+root=SlaveManagement-$version-trial-win$bits
+[ "$(basename "$zip")" = "$root.zip" ] || fail "$(basename "$zip") is not named $root.zip"
+
+tmp=$(mktemp -d) || exit 2
+export WINEPREFIX="$tmp/prefix" MC_ARCH="$arch"
+# Wine's background processes would hold the caller's output open: they end with the test.
+trap 'wineserver -k 2>/dev/null; rm -rf "$tmp"' EXIT
+
+# The file list, and text that is not CR LF throughout (shown as a line of its own).
+/usr/bin/python3 - "$zip" >"$tmp/files" <<'EOF' || exit 2
+import sys, zipfile
+archive = zipfile.ZipFile(sys.argv[1])
+for name in sorted(archive.namelist()):
+    print(name)
+    data = archive.read(name)
+    if name.endswith((".txt", ".json", ".prog")) and data.count(b"\n") != data.count(b"\r\n"):
+        print("not CR LF: " + name)
+EOF
+for f in README.txt mchost.exe mckernel.dll mcplatform.dll SlaveManagement.dll libstdc++-6.dll $libgcc \
+         libwinpthread-1.dll examples/default-network.json examples/startup.prog examples/mistakes.prog; do
+  echo "$root/$f"
+done | LC_ALL=C sort >"$tmp/want"
+cmp -s "$tmp/want" "$tmp/files" || { fail "the ZIP's files (< wanted, > got):"; diff "$tmp/want" "$tmp/files"; }
+
+started=$(date +%s)
+"$src/scripts/wine-prefix" "$WINEPREFIX" </dev/null >/dev/null 2>&1 || { echo "kit_test: no Wine prefix"; exit 2; }
+prefix_seconds=$(($(date +%s) - started))
+kit="$WINEPREFIX/drive_c/Trial kits/$root" kitwin="C:\\Trial kits\\$root"
+/usr/bin/python3 -m zipfile -e "$zip" "$WINEPREFIX/drive_c/Trial kits" || exit 2
+sed -n 1p "$kit/README.txt" | grep -q "Slave Management $version, trial kit for $bits-bit Windows" ||
+  fail "README.txt does not begin with the version and bitness"
+/usr/bin/python3 "$src/tests/package/host_view_check.py" "$kit/SlaveManagement.dll" \
+  --machine "$arch" --version "$version" --exact --kit || fail "host view of the kit"
+
+# The foreign DLL where a careless search would take it; Wine prepends WINEPATH to the PATH.
+mkdir "$tmp/cwd" "$tmp/path" && cp "$foreign" "$tmp/cwd/" && cp "$foreign" "$tmp/path/" || exit 2
+WINEPATH="Z:$(printf '%s' "$tmp/path" | tr / '\\')"
+export WINEPATH
+cd "$tmp/cwd" || exit 2
+wineserver -p </dev/null >/dev/null 2>&1
+"$run" cmd /c exit </dev/null >/dev/null 2>&1  # starts Wine's services, away from our output
+
+mchost() { "$run" "$kit/mchost.exe" "$@" >"$tmp/out" 2>"$tmp/err"; status=$?; }
+has() { # name, expected status, text the output holds
+  [ "$status" = "$2" ] && grep -qF -- "$3" "$tmp/out" ||
+    { fail "$1 (status $status, wanted $2; looked for: $3)"; cat "$tmp/out" "$tmp/err" | head -20; }
+}
+same() { # name, expected status, expected bytes (printf format)
+  printf "$3" >"$tmp/want"
+  [ "$status" = "$2" ] && cmp -s "$tmp/want" "$tmp/out" ||
+    { fail "$1 (status $status, wanted $2)"; od -c "$tmp/out" | head -10; head -20 "$tmp/err"; }
+}
+
+mchost info
+has "info names the element" 0 "Element:  Slave Management"
+has "info gives the class" 0 "Class:    Assignment && Data Transfer"
+has "info gives the order ID" 0 "Order ID: 20533"
+mchost translate 'Type=0;ATIME=250[ms];'
+same "translate" 0 '  TIMEOUT 250; // Set wait timeout to 250[ms]\r\n  INITSLAVES; //Initialize the slaves\r\n'
+mchost compile --network "$kitwin\\examples\\default-network.json" "$kitwin\\examples\\startup.prog"
+has "compile the kit's startup.prog" 0 "$(printf '(B) { ABORT; } //Abort last function call on slave B\r')"
+mchost compile --network "$kitwin\\examples\\default-network.json" "$kitwin\\examples\\mistakes.prog"
+has "compile the kit's mistakes.prog" 1 "$kitwin\\examples\\mistakes.prog:7: The value of parameter Function is invalid."
+
+# The editor, worked by the build's robot on the prefix's desktop.
+"$run" "$kit/mchost.exe" edit >"$tmp/out" 2>"$tmp/err" &
+pid=$!
+"$run" "$robot" wait "Slave Management" click IDOK gone >"$tmp/robot" 2>&1 ||
+  { cat "$tmp/robot"; kill "$pid" 2>/dev/null; }
+wait "$pid"; status=$?
+same "edit, OK on the default text" 0 'Type=0;ATIME=5[s];'
+
+[ "$failed" = 0 ] || { echo "kit $root: $failed checks failed"; exit 1; }
+echo "kit $root: files, host view, info, translate, compile and edit passed (fresh prefix ${prefix_seconds}s)"
