@@ -98,7 +98,8 @@ def check_closure(module, machine, exact, kit, faults):
             if dll in provided or dll.startswith("api-ms-win-") or dll in seen:
                 continue
             if dll not in beside:
-                faults.append(f"{beside[name]} imports {dll}: not a system DLL, not the host's, not beside the module")
+                where = "not in the kit" if kit else "not the host's, not beside the module"
+                faults.append(f"{beside[name]} imports {dll}: not a system DLL, {where}")
                 continue
             seen.add(dll)
             todo.append(dll)
