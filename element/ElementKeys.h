@@ -2,7 +2,7 @@
 // and the variable the generated text assigns.
 #pragma once
 
-#include "afxstr.h"
+#include "afx.h"
 
 enum ElementKey { kKeyType, kKeySlave, kKeyFunction, kKeyWait, kKeyTimeout, kKeyErrorMask, kKeyCount };
 

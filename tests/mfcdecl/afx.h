@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+// The library's headers tell what included its core by this name; afxstr.h refuses to be first.
+#define _AFX
 #include "afxstr.h"
 
 #ifndef AFXAPI

@@ -2,6 +2,10 @@
 // an instance of the CStringT template over a simple-string base, not a class of its own name.
 #pragma once
 
+#ifndef _AFX
+#error afxstr.h can only be used in MFC projects. Use atlstr.h
+#endif
+
 #include <windows.h>
 
 namespace ATL {
