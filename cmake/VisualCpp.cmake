@@ -5,8 +5,7 @@
 #
 #   cmake -S . -B build-vc -G "Visual Studio 11 2012" -A Win32 -DMC_HOST_KERNEL_LIBRARY=C:/.../mckernel.lib
 #   cmake --build build-vc --config Release
-set(MC_HOST_INCLUDE_DIR ${PROJECT_SOURCE_DIR}/host CACHE PATH
-    "Folder of the host kernel library's headers (MC_Kernel.h and the headers it includes)")
+set(MC_HOST_INCLUDE_DIR "" CACHE PATH "Folder of the host kernel library's headers (MC_Kernel.h and what it includes)")
 set(MC_HOST_KERNEL_LIBRARY "" CACHE FILEPATH "The host kernel library's import library (mckernel.lib)")
 option(MC_REQUIRE_MFC11 "Refuse a compiler other than Visual C++ 2012's (toolset v110)" ON)
 
@@ -14,8 +13,11 @@ if(NOT MC_HOST_KERNEL_LIBRARY)
   message(FATAL_ERROR "Set MC_HOST_KERNEL_LIBRARY to the host's kernel import library, for example "
                       "-DMC_HOST_KERNEL_LIBRARY=C:/Host/SDK/lib/mckernel.lib")
 endif()
-if(NOT EXISTS ${MC_HOST_INCLUDE_DIR}/MC_Kernel.h)
-  message(FATAL_ERROR "MC_HOST_INCLUDE_DIR (${MC_HOST_INCLUDE_DIR}) holds no MC_Kernel.h")
+# The headers must be those of that library: the module's classes embed the host's, so headers
+# of another layout would corrupt memory at run time. This repository's host/ is its stand-in's.
+if(NOT EXISTS "${MC_HOST_INCLUDE_DIR}/MC_Kernel.h")
+  message(FATAL_ERROR "Set MC_HOST_INCLUDE_DIR to the folder of the headers that come with that import library "
+                      "(MC_Kernel.h and what it includes), for example -DMC_HOST_INCLUDE_DIR=C:/Host/SDK/include")
 endif()
 # The host's kernel and the module share MFC objects (strings, dialogs) across the DLL boundary,
 # so the module must link the host's MFC, mfc110.dll: that is Visual C++ 2012's toolset, v110,
@@ -26,9 +28,10 @@ if(MC_REQUIRE_MFC11 AND NOT MSVC_VERSION EQUAL 1700)
 endif()
 
 # Use MFC in a shared DLL; a regular DLL's start-up (DllMain, the module state) comes with it.
-# The host loads release builds: a Debug build links the debug MFC, mfc110d.dll, not the host's.
+# Every configuration, Debug too, takes the release run-time and so the host's release MFC: the
+# debug one (mfc110d.dll, which the debug run-time's _DEBUG selects) is not the host's.
 set(CMAKE_MFC_FLAG 2)
-set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>DLL")
+set(CMAKE_MSVC_RUNTIME_LIBRARY MultiThreadedDLL)
 
 # What the module's folders link by name: MFC itself in place of the platform, the same for every
 # source of the DLL; the start-up that MFC's import library brings in place of platformdll; and

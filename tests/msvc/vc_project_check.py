@@ -1,14 +1,15 @@
 #!/usr/bin/python3
 """Configures the module's Visual C++ build as its user would, with clang-cl in the place of
 Visual C++ (ClangClToolchain.cmake beside this file), compiles every source of it and checks:
-- the configuration refuses to go on without the host's kernel import library, and with a
-  compiler that is not Visual C++ 2012's;
+- the configuration refuses to go on without the host's kernel import library or headers, and
+  with a compiler that is not Visual C++ 2012's;
 - the sources are exactly those of the module's folders, each compiled for MFC in a shared DLL,
   with multi-byte characters, as a regular DLL on the release run-time (the host's mfc110.dll),
-  and none reaches the stand-ins' folders; the .def and the resource script are the DLL's;
-- the objects reference the host's kernel classes under their Microsoft C++ names, imported, and
-  no name is in GCC's manner.
-usage: vc_project_check.py SOURCE_DIR WORK_DIR x64|x86 NM SYSTEM_INCLUDE_DIR..."""
+  in the Debug configuration too, and none reaches the stand-ins' folders; the .def and the
+  resource script are the DLL's;
+- the objects reference the host's kernel classes under their Microsoft C++ names (the
+  constructor of CMC_Parameter through its import among them), and no name is in GCC's manner.
+usage: vc_project_check.py CMAKE SOURCE_DIR WORK_DIR x64|x86 NM SYSTEM_INCLUDE_DIR..."""
 import glob
 import json
 import os
@@ -27,13 +28,13 @@ WITNESS = {"x64": "__imp_??0CMC_Parameter@@QEAA@AEAVCMC_Setup@@@Z",
            "x86": "__imp_??0CMC_Parameter@@QAE@AAVCMC_Setup@@@Z"}
 
 
-def configure(src, work, args):
-    return subprocess.run(["cmake", "-S", src, "-B", work, "-G", "Unix Makefiles"] + args,
+def configure(cmake, src, work, args):
+    return subprocess.run([cmake, "-S", src, "-B", work, "-G", "Unix Makefiles"] + args,
                           capture_output=True, text=True)
 
 
-def refuses(src, work, args, words, faults):
-    run = configure(src, work, args)
+def refuses(cmake, src, work, args, words, faults):
+    run = configure(cmake, src, work, args)
     if run.returncode == 0 or words not in " ".join(run.stderr.split()):
         faults.append(f"configuring with {args[-1]} did not stop with '{words}'")
 
@@ -82,28 +83,32 @@ def check_names(work, arch, nm, faults):
 
 
 def main():
-    if len(sys.argv) < 6:
+    if len(sys.argv) < 7:
         print(__doc__, file=sys.stderr)
         return 2
-    src, work, arch, nm = (os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), sys.argv[3], sys.argv[4])
+    cmake, src, work, arch, nm = (sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3]),
+                                  sys.argv[4], sys.argv[5])
     shutil.rmtree(work, ignore_errors=True)
     base = [f"-DCMAKE_TOOLCHAIN_FILE={os.path.dirname(os.path.abspath(__file__))}/ClangClToolchain.cmake",
-            f"-DMC_MSVC_ARCH={arch}", "-DMC_MSVC_SYSTEM_INCLUDES=" + ";".join(sys.argv[5:])]
+            f"-DMC_MSVC_ARCH={arch}", "-DMC_MSVC_SYSTEM_INCLUDES=" + ";".join(sys.argv[6:])]
     faults = []
-    refuses(src, work, base, "Set MC_HOST_KERNEL_LIBRARY", faults)
+    refuses(cmake, src, work, base, "Set MC_HOST_KERNEL_LIBRARY", faults)
     base.append(f"-DMC_HOST_KERNEL_LIBRARY={work}/host/mckernel.lib")
-    refuses(src, work, base, "the host's MFC 11 (mfc110.dll) comes with Visual C++ 2012", faults)
-    run = configure(src, work, base + ["-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON",
-                                      "-DMC_REQUIRE_MFC11=OFF"])
+    refuses(cmake, src, work, base, "Set MC_HOST_INCLUDE_DIR", faults)
+    base.append(f"-DMC_HOST_INCLUDE_DIR={src}/host")
+    refuses(cmake, src, work, base, "the host's MFC 11 (mfc110.dll) comes with Visual C++ 2012", faults)
+    # Debug, where Visual C++'s own default would be the debug run-time and its MFC.
+    run = configure(cmake, src, work, base + ["-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON",
+                                             "-DMC_REQUIRE_MFC11=OFF"])
     if run.returncode != 0:
         print(run.stdout + run.stderr)
         return 1
     check_commands(src, work, faults)
     # Objects only: the libraries of MFC and of the C run-time are not here to link with.
-    build = subprocess.run(["cmake", "--build", work, "-j2", "--target", "element", "translate", "editor"],
+    build = subprocess.run([cmake, "--build", work, "-j2", "--target", "element", "translate", "editor"],
                            capture_output=True, text=True)
-    module = subprocess.run(["make", "-C", os.path.join(work, "module"), "DescriptorExports.cpp.obj",
-                             "SlaveManagementApp.cpp.obj"], capture_output=True, text=True)
+    module = subprocess.run([cmake, "--build", os.path.join(work, "module"), "--target",
+                             "DescriptorExports.cpp.obj", "SlaveManagementApp.cpp.obj"], capture_output=True, text=True)
     for step in (build, module):
         if step.returncode != 0:
             print(step.stdout + step.stderr)
