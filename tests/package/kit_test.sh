@@ -2,7 +2,8 @@
 # A trial kit as a user gets it: the ZIP holds exactly its files below one folder; unpacked into
 # a folder whose path has a space, in a fresh Wine prefix with nothing of the build on the PATH,
 # it passes the host view, and its own mchost.exe runs the module from there, while another
-# program's libstdc++-6.dll lies in the current directory and in a folder on the PATH.
+# program's libstdc++-6.dll lies in the current directory and in a folder on the PATH, where a
+# copy of the kit without its own is seen to take that one.
 # usage: kit_test.sh ZIP ARCH VERSION UIROBOT FOREIGN-LIBSTDC++
 set -u
 zip=$1 arch=$2 version=$3 robot=$4 foreign=$5
@@ -23,8 +24,11 @@ root=SlaveManagement-$version-trial-win$bits
 
 tmp=$(mktemp -d) || exit 2
 export WINEPREFIX="$tmp/prefix" MC_ARCH="$arch"
-# Wine's background processes would hold the caller's output open: they end with the test.
-trap 'wineserver -k 2>/dev/null; rm -rf "$tmp"' EXIT
+# Wine's background processes would hold the caller's output open: they end with the test, and
+# the prefix goes once its server is gone.
+cleanup() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$tmp"; }
+trap cleanup EXIT
+trap 'exit 129' HUP INT TERM
 
 # The file list, and text that is not CR LF throughout (shown as a line of its own).
 /usr/bin/python3 - "$zip" >"$tmp/files" <<'EOF' || exit 2
@@ -65,10 +69,11 @@ mkdir "$tmp/cwd" "$tmp/path" && cp "$foreign" "$tmp/cwd/" && cp "$foreign" "$tmp
 WINEPATH="Z:$(printf '%s' "$tmp/path" | tr / '\\')"
 export WINEPATH
 cd "$tmp/cwd" || exit 2
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p30 </dev/null >/dev/null 2>&1
 "$run" cmd /c exit </dev/null >/dev/null 2>&1  # starts Wine's services, away from our output
 
-mchost() { "$run" "$kit/mchost.exe" "$@" >"$tmp/out" 2>"$tmp/err"; status=$?; }
+# No run may hang the test: each has two minutes.
+mchost() { timeout 120 "$run" "$kit/mchost.exe" "$@" >"$tmp/out" 2>"$tmp/err"; status=$?; cat "$tmp/err" >>"$tmp/errors"; }
 has() { # name, expected status, text the output holds
   [ "$status" = "$2" ] && grep -qF -- "$3" "$tmp/out" ||
     { fail "$1 (status $status, wanted $2; looked for: $3)"; cat "$tmp/out" "$tmp/err" | head -20; }
@@ -91,12 +96,24 @@ mchost compile --network "$kitwin\\examples\\default-network.json" "$kitwin\\exa
 has "compile the kit's mistakes.prog" 1 "$kitwin\\examples\\mistakes.prog:7: The value of parameter Function is invalid."
 
 # The editor, worked by the build's robot on the prefix's desktop.
-"$run" "$kit/mchost.exe" edit >"$tmp/out" 2>"$tmp/err" &
+timeout 120 "$run" "$kit/mchost.exe" edit >"$tmp/out" 2>"$tmp/err" &
 pid=$!
-"$run" "$robot" wait "Slave Management" click IDOK gone >"$tmp/robot" 2>&1 ||
+timeout 120 "$run" "$robot" wait "Slave Management" click IDOK gone >"$tmp/robot" 2>&1 ||
   { cat "$tmp/robot"; kill "$pid" 2>/dev/null; }
 wait "$pid"; status=$?
+cat "$tmp/err" >>"$tmp/errors"
 same "edit, OK on the default text" 0 'Type=0;ATIME=5[s];'
+loaded="another libstdc++-6.dll loaded"
+grep -qF "$loaded" "$tmp/errors" && fail "the kit's mchost loaded the other libstdc++-6.dll"
+
+# The other libstdc++-6.dll is within reach: a copy of the kit without its own loads it from the
+# current directory, and from the PATH when the current directory has none.
+bare="$WINEPREFIX/drive_c/Bare kit"
+cp -r "$kit" "$bare" && rm "$bare/libstdc++-6.dll" || exit 2
+for where in "current directory:$tmp/cwd" "PATH:$tmp"; do
+  (cd "${where#*:}" && timeout 120 "$run" "$bare/mchost.exe" info) >/dev/null 2>"$tmp/err"
+  grep -qF "$loaded" "$tmp/err" || fail "a kit without its own libstdc++-6.dll did not load the other one from the ${where%%:*}"
+done
 
 [ "$failed" = 0 ] || { echo "kit $root: $failed checks failed"; exit 1; }
-echo "kit $root: files, host view, info, translate, compile and edit passed (fresh prefix ${prefix_seconds}s)"
+echo "kit $root: files, host view, info, translate, compile and edit passed beside another libstdc++-6.dll (fresh prefix ${prefix_seconds}s)"
