@@ -13,7 +13,7 @@ protected:
   void SetUp() override {
     m_network = LoadTestNetwork(R"({ "master": { "setup": { "motionController": 1 }, "slaves": [
       { "axisId": 1, "setup": { "errorMask": "0xFFFFFFFF", "variables": ["MER_MASK"] },
-        "motion": { "functions": ["Jog", "MoveAbs", "Stop", "Home"] } },
+        "motion": { "functions": ["Jog", "MoveAbs", "Stop", "Home", "Say hi"] } },
       { "axisId": 2, "setup": { "errorMask": "0xF0F3", "variables": ["MER_MASK"] }, "motion": { "functions": ["F0"] } },
       { "axisId": 3, "setup": {}, "motion": null },
       { "axisId": 4, "setup": null } ] } })");
@@ -80,6 +80,7 @@ TEST_F(Translate, GivesTheDocumentedLines) {
             "  (A) { FUNCTION 3; } //Call function Home on slave A\r\n  WOF(A); //Wait for function completion\r\n");
   EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Home\";Wait=0;"), "  (A) { FUNCTION 3; } //Call function Home on slave A\r\n");
   EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Jog\";"), "  (A) { FUNCTION 0; } //Call function Jog on slave A\r\n");
+  EXPECT_EQ(Run("Type=2;Slave=0;Function=\"Say hi\";"), "  (A) { FUNCTION 4; } //Call function Say hi on slave A\r\n");
   EXPECT_EQ(Run("Type=3;Slave=2;"), "  (C) { ABORT; } //Abort last function call on slave C\r\n");
   EXPECT_EQ(m_result, 1);
 }
@@ -100,8 +101,15 @@ TEST_F(Translate, InvalidParametersGiveOnlyTheErrorLines) {
   EXPECT_EQ(m_result, 0);
 }
 
-TEST_F(Translate, OutOfRangeOperationGeneratesNothing) {
+// The form the element's interface gives: the export's lines, and none outside 0 to 3.
+TEST_F(Translate, GenerateCodeGivesTheLinesOfTheOperationsOnly) {
   CInternalData data(m_network->GetMasterSetup(), m_network->GetMasterMotion());
+  for (const char* text : {"Type=0;ATIME=5[s];", "Type=1;Slave=1;MER_MASK=0xA0;", "Type=2;Slave=0;Function=\"Home\";Wait=1;",
+                           "Type=3;Slave=2;"}) {
+    CString in(text), errors;
+    EXPECT_EQ(data.ReadParameters(in, errors), 1) << text;
+    EXPECT_EQ(data.GenerateCode(), Run(text)) << text;
+  }
   for (int type : {-1, 4, 1000}) {
     data.m_type = type;
     EXPECT_EQ(data.GenerateCode(), "") << type;

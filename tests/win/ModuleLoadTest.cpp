@@ -43,15 +43,6 @@ TEST_F(ModuleExports, EnabledExactlyOnMotionControllers) {
   EXPECT_EQ(m_isEnabled(nullptr), 0);  // a faulty host's null is no motion controller
 }
 
-TEST_F(ModuleExports, DescriptorsDoNotChangeAcrossCalls) {
-  const char* name = m_getName();
-  auto net = LoadStandardNetwork();
-  for (int i = 0; i < 3; ++i) m_isEnabled(&net->GetMasterSetup());
-  EXPECT_STREQ(name, "Slave Management");
-  EXPECT_STREQ(m_getClassName(), "Assignment && Data Transfer");
-  EXPECT_EQ(m_getOrderID(), 20533);
-}
-
 TEST(ModuleFile, ExportsOnlyTheElementFunctions) {
   HMODULE h = ::LoadLibraryExA(CElementModule::GetDefaultPath(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
   ASSERT_NE(h, nullptr);

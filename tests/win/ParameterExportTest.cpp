@@ -1,4 +1,4 @@
-// The two working exports through the real module, called the way the host calls them.
+// The translation export through the real module, called the way the host calls it.
 #include <gtest/gtest.h>
 
 #include "ElementExports.h"
@@ -10,7 +10,6 @@ class WorkingExports : public CModuleTest {
 protected:
   void SetUp() override {
     CModuleTest::SetUp();
-    ResolveExport("GetDefaultParameters", m_default);
     ResolveExport("TranslateMotionSequence", m_translate);
     m_network = LoadStandardNetwork();
   }
@@ -18,20 +17,10 @@ protected:
     CString in(text);
     return m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &in, &out);
   }
-  PFN_GetDefaultParameters m_default = nullptr;
   PFN_TranslateMotionSequence m_translate = nullptr;
   std::unique_ptr<CMC_DriveNetwork> m_network;
 };
 }  // namespace
-
-TEST_F(WorkingExports, DefaultReplacesWhatOutHeld) {
-  CString out("Type=3;Slave=0;");
-  m_default(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &out);
-  EXPECT_EQ(out, "Type=0;ATIME=5[s];");
-  CString program;
-  EXPECT_EQ(Translate(out, program), 1);
-  EXPECT_EQ(program, "  TIMEOUT 5000; // Set wait timeout to 5[s]\r\n  INITSLAVES; //Initialize the slaves\r\n");
-}
 
 TEST_F(WorkingExports, OutIsEmptiedForBothResults) {
   CString out("old text");
@@ -58,15 +47,4 @@ TEST_F(WorkingExports, TheHostsReadErrorStandsAlone) {
   EXPECT_EQ(Translate("Type=2;ATIME=1[s];ATIME=1[s];Slave=3;Function=\"Sync", out), 0);
   EXPECT_EQ(out, "Parameter ATIME is given more than once.\r\n"
                  "Parameter Function: the text in double quotes has no closing quote.\r\n");
-}
-
-TEST_F(WorkingExports, NullPointersAreRefused) {
-  CString text("Type=3;Slave=0;"), out("old");
-  EXPECT_EQ(m_translate(nullptr, &m_network->GetMasterMotion(), &text, &out), 0);
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(m_translate(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &text, nullptr), 0);
-  out = "old";
-  m_default(&m_network->GetMasterSetup(), nullptr, &out);
-  EXPECT_EQ(out, "");
-  m_default(nullptr, nullptr, nullptr);
 }

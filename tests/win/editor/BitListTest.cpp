@@ -31,6 +31,7 @@ const uint32_t kSlaveB = 0xF0F3;
 }  // namespace
 
 TEST_F(EditorTest, MovingSelectedBitsSelectsThemInTheListThatReceivedThem) {
+  EXPECT_EQ(m_dlg.m_ignoredMask | m_dlg.m_sendSelection | m_dlg.m_ignoredSelection, 0u) << "the masks as built";
   Element(SendErrorMask, 1);
   m_dlg.m_data.m_errorMask = 0x13;
   INT_PTR result = Run([](CDialogRobot& ui) {

@@ -12,6 +12,15 @@
 #include "resource.h"
 
 class EditorTest : public ::testing::Test {
+public:
+  // The dialog is built in memory that holds no zeros, as a host's stack may: whatever it leaves
+  // unset shows (volatile: the bytes are stored although the constructor overwrites them).
+  static void* operator new(std::size_t size) {
+    auto* p = static_cast<volatile unsigned char*>(::operator new(size));
+    for (std::size_t i = 0; i < size; ++i) p[i] = 0xA5;
+    return const_cast<unsigned char*>(p);
+  }
+
 protected:
   // The element as read from text: the operation and the slave, resolved.
   void Element(int type, int slave) {
