@@ -43,3 +43,20 @@ mc_builds() { case " $MC_BUILD_ARCHS " in *" $1 "*) return 0 ;; esac; return 1; 
 mc_runs() { case " $MC_RUN_ARCHS " in *" $1 "*) return 0 ;; esac; return 1; }
 # The CMake preset of an architecture's Windows build.
 mc_preset() { case $1 in x64) echo windows ;; x86) echo windows-x86 ;; esac; }
+
+# Installs the named parts and, for each architecture built and run, its MinGW-w64 and Wine.
+# Where Wine's 32-bit side cannot be installed (a mirror in mid-sync may offer its i386 libraries
+# at other versions than the 64-bit ones installed), x86 is built and checked but not run, and
+# the reason says so; unless MC_ARCHS asked for x86 by hand.
+mc_install_for_archs() {
+  mc_parts="$*"
+  for a in $MC_BUILD_ARCHS; do mc_parts="$mc_parts $a"; done
+  mc_runs x64 && mc_parts="$mc_parts wine-x64"
+  # shellcheck disable=SC2086
+  "$here/scripts/install-deps" $mc_parts || exit 2
+  mc_runs x86 || return 0
+  "$here/scripts/install-deps" wine-x86 && return 0
+  [ -z "${MC_ARCHS:-}" ] || exit 2
+  MC_RUN_ARCHS=x64 MC_SKIP_REASON="Wine's 32-bit side could not be installed (install-deps said why above)"
+  export MC_RUN_ARCHS MC_SKIP_REASON
+}
