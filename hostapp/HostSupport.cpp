@@ -1,9 +1,18 @@
 #include "HostCommands.h"
+#include "HostInput.h"
 
 std::unique_ptr<CMC_DriveNetwork> LoadNetwork(const HostOptions& options) {
-  if (options.networkPath.IsEmpty()) return CMC_DriveNetwork::LoadDefault();
+  if (options.networkPath.IsEmpty())
+    return WhileDoing("reading the built-in network", nullptr, nullptr, [] { return CMC_DriveNetwork::LoadDefault(); });
+  const char* pszPath = options.networkPath;
   CString error;
-  std::unique_ptr<CMC_DriveNetwork> network = CMC_DriveNetwork::LoadFile(options.networkPath, error);
+  if (IsDeviceName(pszPath)) {
+    error.Format("%s: is a device, not a network file", pszPath);
+    ReportError(error);
+    return nullptr;
+  }
+  std::unique_ptr<CMC_DriveNetwork> network = WhileDoing(
+      "reading the network file", pszPath, nullptr, [&] { return CMC_DriveNetwork::LoadFile(pszPath, error); });
   if (!network) ReportError(error);
   return network;
 }

@@ -2,6 +2,7 @@
 // program files, what is printed. Inside, the kernel and the module hold every string in the
 // process's ANSI code page. Text crosses here and nowhere else.
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -17,27 +18,69 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 // The first write that failed, kept for the end of the command: later writes are not tried.
 int g_writeError = 0;
 
+// Text is converted for output a piece at a time, so that printing needs no memory that grows
+// with what is printed.
+const std::size_t kPieceSize = 64 * 1024;
+
+// The length of the piece that starts at pch: at most kPieceSize bytes, ending after a line end
+// when one lies in that range, and never inside a character of a double-byte code page.
+std::size_t PieceLength(const char* pch, std::size_t nLength) {
+  if (nLength <= kPieceSize) return nLength;
+  for (std::size_t n = kPieceSize; n > kPieceSize / 2; --n)
+    if (pch[n - 1] == '\n') return n;
+  if (AfxGetAnsiCodePage() == 65001) {
+    std::size_t n = kPieceSize;
+    while (n > 0 && (static_cast<unsigned char>(pch[n]) & 0xC0) == 0x80) --n;
+    return n > 0 ? n : kPieceSize;
+  }
+  std::size_t n = 0;
+  while (n < kPieceSize) {
+    std::size_t step = ::IsDBCSLeadByte(static_cast<BYTE>(pch[n])) ? 2 : 1;
+    if (n + step > kPieceSize) break;
+    n += step;
+  }
+  return n;
+}
+
+// Writes the text as UTF-8. Out of memory for the conversion: on stdout, CHostOutOfMemory for
+// "writing the output"; on stderr, whose messages must get out, the bytes as they are.
 void Write(FILE* stream, const char* pch, std::size_t nLength) {
   if (g_writeError != 0 && stream == stdout) return;
-  CString utf8;
-  if (!AfxIsAscii(pch, static_cast<int>(nLength))) {
-    utf8 = AfxAnsiToUtf8(pch, static_cast<int>(nLength));
-    pch = utf8.GetString();
-    nLength = static_cast<std::size_t>(utf8.GetLength());
+  while (nLength > 0) {
+    std::size_t nPiece = PieceLength(pch, nLength);
+    const char* pPiece = pch;
+    std::size_t nOut = nPiece;
+    CString utf8;
+    if (!AfxIsAscii(pch, static_cast<int>(nPiece))) {
+      try {
+        utf8 = AfxAnsiToUtf8(pch, static_cast<int>(nPiece));
+        pPiece = utf8.GetString();
+        nOut = static_cast<std::size_t>(utf8.GetLength());
+      } catch (CMemoryException* e) {
+        e->Delete();
+        if (stream == stdout) throw CHostOutOfMemory{"writing the output", nullptr, nullptr};
+      }
+    }
+    if (std::fwrite(pPiece, 1, nOut, stream) != nOut && stream == stdout) {
+      g_writeError = errno != 0 ? errno : EIO;
+      return;
+    }
+    pch += nPiece;
+    nLength -= nPiece;
   }
-  if (std::fwrite(pch, 1, nLength, stream) != nLength && stream == stdout) g_writeError = errno != 0 ? errno : EIO;
 }
 
 void Flush() {
   if (g_writeError == 0 && std::fflush(stdout) != 0) g_writeError = errno != 0 ? errno : EIO;
 }
 
+}  // namespace
+
 CString CodePageMessage(const char* pszWhat) {
   CString message;
   message.Format("%s holds a character that the ANSI code page %u cannot hold", pszWhat, AfxGetAnsiCodePage());
   return message;
 }
-}  // namespace
 
 bool ReadArguments(std::vector<CString>& args) {
   int count = 0;
@@ -67,10 +110,26 @@ void SkipByteOrderMark(std::string& line) {
 }
 
 bool ProgramLineToText(const char* pszProgram, int nLine, const std::string& line, CString& text) {
+  // Longer than a string of the platform can be: no memory would hold it.
+  if (line.size() > static_cast<std::size_t>(INT_MAX / 2)) AfxThrowMemoryException();
   if (AfxUtf8ToAnsi(line.data(), static_cast<int>(line.size()), text)) return true;
   CString what;
   what.Format("%s:%d: the line is no UTF-8 text, or", pszProgram, nLine);
   ReportError(CodePageMessage(what));
+  return false;
+}
+
+bool StandardInputToText(const std::string& bytes, CString& text) {
+  std::size_t start = bytes.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
+  std::size_t end = bytes.size();
+  if (end > start && bytes[end - 1] == '\n') {
+    --end;
+    if (end > start && bytes[end - 1] == '\r') --end;
+  }
+  // Longer than a string of the platform can be: no memory would hold it.
+  if (end - start > static_cast<std::size_t>(INT_MAX / 2)) AfxThrowMemoryException();
+  if (AfxUtf8ToAnsi(bytes.data() + start, static_cast<int>(end - start), text)) return true;
+  ReportError(CodePageMessage("standard input is no UTF-8 text, or"));
   return false;
 }
 
@@ -88,6 +147,24 @@ void WriteOut(const CString& text) { WriteOut(text.GetString(), static_cast<std:
 void ReportError(const char* pszText) {
   std::fputs("mchost: ", stderr);
   Write(stderr, pszText, std::strlen(pszText));
+  std::fputs("\n", stderr);
+  std::fflush(stderr);
+}
+
+void ReportOutOfMemory(const CHostOutOfMemory& oom) {
+  std::fputs("mchost: out of memory", stderr);
+  if (oom.pszWhat[0] != '\0') {
+    std::fputs(" ", stderr);
+    std::fputs(oom.pszWhat, stderr);
+  }
+  if (oom.pszName != nullptr) {
+    std::fputs(" ", stderr);
+    Write(stderr, oom.pszName, std::strlen(oom.pszName));
+  }
+  if (oom.pszNote != nullptr) {
+    std::fputs(": ", stderr);
+    std::fputs(oom.pszNote, stderr);
+  }
   std::fputs("\n", stderr);
   std::fflush(stderr);
 }

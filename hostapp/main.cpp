@@ -18,8 +18,8 @@ struct Command {
 const Command kCommands[] = {
     {"info", RunInfoCommand, "info [--network FILE] [--module DLL]"},
     {"default", RunDefaultCommand, "default [--network FILE] [--module DLL]"},
-    {"translate", RunTranslateCommand, "translate [--network FILE] [--module DLL] TEXT"},
-    {"compile", RunCompileCommand, "compile [--network FILE] [--module DLL] PROGRAM"},
+    {"translate", RunTranslateCommand, "translate [--network FILE] [--module DLL] TEXT|-   (-: the text from stdin)"},
+    {"compile", RunCompileCommand, "compile [--network FILE] [--module DLL] PROGRAM|-   (-: the program from stdin)"},
     {"edit", RunEditCommand, "edit [--network FILE] [--module DLL] [TEXT]   (opens a window)"},
 };
 
@@ -66,11 +66,17 @@ int Run(const std::vector<CString>& argv) {
   }
   try {
     return command->run(options);
+  } catch (const CHostOutOfMemory& oom) {
+    ReportOutOfMemory(oom);
   } catch (CException* e) {
     e->Delete();
-    ReportError("out of memory");
-    return kExitUsage;
+    ReportOutOfMemory({"", nullptr, nullptr});
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory({"", nullptr, nullptr});
+  } catch (const std::length_error&) {
+    ReportOutOfMemory({"", nullptr, nullptr});
   }
+  return kExitUsage;
 }
 }  // namespace
 

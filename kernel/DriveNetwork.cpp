@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -144,10 +143,14 @@ public:
 CMC_DriveNetwork::CMC_DriveNetwork() = default;
 CMC_DriveNetwork::~CMC_DriveNetwork() = default;
 
-std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadText(const char* pszJson, const char* pszSource, CString& error) {
+namespace {
+// The network that parse's document describes, or null with a one-line message naming the source
+// and the fault. Memory that runs out reaches the caller (std::bad_alloc, CMemoryException*).
+template <class Parse>
+std::unique_ptr<CMC_DriveNetwork> Load(Parse parse, const char* pszSource, CString& error) {
   error.Empty();
   try {
-    json doc = json::parse(pszJson ? pszJson : "");
+    json doc = parse();
     return CMC_DriveNetworkLoader::Build(doc);
   } catch (const json::parse_error& e) {
     error.Format("%s: not valid JSON: %s", pszSource, e.what());
@@ -158,6 +161,11 @@ std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadText(const char* pszJson
   }
   return nullptr;
 }
+}  // namespace
+
+std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadText(const char* pszJson, const char* pszSource, CString& error) {
+  return Load([pszJson] { return json::parse(pszJson ? pszJson : ""); }, pszSource, error);
+}
 
 std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadFile(const char* pszPath, CString& error) {
   std::ifstream in(pszPath, std::ios::binary);
@@ -165,9 +173,10 @@ std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadFile(const char* pszPath
     error.Format("%s: cannot open the network file", pszPath);
     return nullptr;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return LoadText(text.str().c_str(), pszPath, error);
+  // Parsed from the stream, so that the document is not held as text beside its values, and so
+  // that memory running out while it is read reaches the caller as std::bad_alloc (copying the
+  // stream into a string ends the text early instead, which would then be called invalid JSON).
+  return Load([&in] { return json::parse(in); }, pszPath, error);
 }
 
 std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadDefault() {

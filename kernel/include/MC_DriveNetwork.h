@@ -15,7 +15,8 @@ public:
   // Most slaves a network may have: slaves are named by the letters A to Z.
   static const int kMaxSlaves = 26;
 
-  // Null with a one-line message naming the source and the fault.
+  // Null with a one-line message naming the source and the fault; memory that runs out while a
+  // network is read is thrown (std::bad_alloc, CMemoryException*), never taken for a fault.
   static std::unique_ptr<CMC_DriveNetwork> LoadFile(const char* pszPath, CString& error);
   static std::unique_ptr<CMC_DriveNetwork> LoadText(const char* pszJson, const char* pszSource, CString& error);
   // The built-in network (examples/default-network.json).

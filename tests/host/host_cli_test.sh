@@ -98,5 +98,91 @@ printf 'Type=3;Slave=0;\nType=2;Slave=0;Function="\334bergabe";\n' >"$tmp/latin1
 s=$(mchost compile --network "$tmp/german.json" "$tmp/latin1.prog")
 check "a program line that is no UTF-8" 2 "$s" "$tmp/err" "latin1.prog:2: the line is no UTF-8 text"
 
+# What people give the host as input: standard input, devices, texts longer than a command line,
+# and memory running out. One row a case, fields separated by '|':
+#   name | exit status | out: stdout is exactly these bytes (a printf format), or err: stderr
+#   holds this text | standard input: a printf format, <FILE, or =GENERATOR (a function below
+#   whose output is piped) | memory limit in KB (empty: none) | the arguments, as the shell reads
+#   them; LAUNCHER first runs ./mchost instead of mchost.exe
+# A run that exits 2 prints nothing on stdout and one line on stderr. Each run has two minutes:
+# a device opened instead of refused would hang.
+abort='  (A) { ABORT; } //Abort last function call on slave A\r\n'
+abortB='  (B) { ABORT; } //Abort last function call on slave B\r\n'
+device='is a device, not a program file'
+awk 'BEGIN { printf "Type=3;Slave=0;Note=\""; for (i = 0; i < 40000; i++) printf "x"; printf "\";\n" }' >"$tmp/long.txt"
+mkdir "$tmp/sub"
+longline() { head -c 200000000 /dev/zero | tr '\0' x; }
+inits() { awk 'BEGIN { for (i = 0; i < 2000000; i++) print "Type=0;" }'; }
+printf '{"master": {"setup": {"motionController": 1, "errorBits": ["' >"$tmp/huge.json"
+head -c 160000000 /dev/zero | tr '\0' x >>"$tmp/huge.json"; printf '"]}}}' >>"$tmp/huge.json"
+# The memory cases bound the data that the process may commit (RLIMIT_DATA: Wine does not
+# enforce a job object's memory limit) far below what they read. The wineserver and Wine's
+# services must not run under that limit: a host reading a pipe held open keeps them up, started
+# without one, until the cases are done; Wine's crash debugger is kept from starting.
+# The pipe's other end (descriptor 9) is no child's: a Wine service started by a child would keep
+# it open, and the holder would never end.
+mkfifo "$tmp/hold"; "$run" "$exe" compile - <"$tmp/hold" >/dev/null 2>&1 & holder=$!; exec 9>"$tmp/hold"
+"$run" "$exe" default >/dev/null 2>&1 9>&-  # Wine up, without a limit, before the first case
+limited() { # KB or nothing, then the command
+  kb=$1; shift
+  if [ -n "$kb" ]; then (ulimit -d "$kb" && WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" "$@"); else "$@"; fi
+}
+while IFS='|' read -r name want where text input kb args; do
+  case "$name" in ''|'#'*) continue ;; esac
+  eval "set -- $args"
+  case "$1" in LAUNCHER) shift; set -- "$src/mchost" "$@" ;; *) set -- "$run" "$exe" "$@" ;; esac
+  case "$input" in
+    '<'*) limited "$kb" timeout 120 "$@" <"${input#<}" >"$tmp/out" 2>"$tmp/err" 9>&-; s=$? ;;
+    '='*) "${input#=}" 9>&- | limited "$kb" timeout 120 "$@" >"$tmp/out" 2>"$tmp/err" 9>&-; s=$? ;;
+    *) printf "$input" | limited "$kb" timeout 120 "$@" >"$tmp/out" 2>"$tmp/err" 9>&-; s=$? ;;
+  esac
+  if [ "$where" = out ]; then same "$name" "$want" "$s" "$text"; else check "$name" "$want" "$s" "$tmp/err" "$text"; fi
+  if [ "$s" = 2 ] && { [ -s "$tmp/out" ] || [ "$(wc -l <"$tmp/err")" != 1 ]; }; then
+    fail=$((fail+1)); echo "FAIL: $name: a refusal prints no output and one line"; head -c 300 "$tmp/out"; cat "$tmp/err"
+  fi
+done <<EOF
+# 1. A file that cannot be read twice, however it is named. Under Wine a Unix device is opened
+#    by the wineserver, whose standard input is /dev/null: a device, not the caller's pipe.
+/dev/stdin is no program file|2|err|/dev/stdin: $device|Type=3;Slave=2;\n||compile /dev/stdin
+/dev/fd/0 is no program file|2|err|/dev/fd/0: $device|Type=3;Slave=2;\n||compile /dev/fd/0
+/proc/self/fd/0 is no program file|2|err|/proc/self/fd/0: $device|Type=3;Slave=2;\n||compile /proc/self/fd/0
+/dev/zero is no program file|2|err|/dev/zero: $device|||compile /dev/zero
+# 2. "-" is standard input: the program for compile, the one text for translate.
+compile - reads the program from a pipe|0|out|$abort$abortB|Type=3;Slave=0;\r\nType=3;Slave=1;||compile -
+compile - reads the program from a file|0|out|$abort$abortB|<$tmp/crlf.prog||compile -
+compile - takes the options|0|out|  (A) { FUNCTION 1; } //Call function \303\234bergabe on slave A\r\n|<$tmp/german.prog||compile --network "$tmp/german.json" -
+compile - names standard input in errors|1|out|<stdin>:2: Parameter Slave: 9 is out of range (0 to 8).\r\n|Type=3;Slave=0;\nType=3;Slave=9;\n||compile -
+compile - of nothing compiles to nothing|0|out||||compile -
+translate - reads the text|0|out|$abort|Type=3;Slave=0;\n||translate -
+translate - drops one final CR LF|0|out|$abort|Type=3;Slave=0;\r\n||translate -
+translate - without a line end|0|out|$abort|Type=3;Slave=0;||translate -
+translate - skips a byte-order mark|0|out|$abort|\357\273\277Type=3;Slave=0;\n||translate -
+translate - takes a 40000-character text|0|out|$abort|<$tmp/long.txt||translate -
+translate - refuses text that is no UTF-8|2|err|standard input is no UTF-8 text|Type=2;Slave=0;Function="\334bergabe";||translate -
+translate takes one text|2|err|translate takes one argument|||translate - -
+the launcher refuses a 40000-character command line|2|err|Windows takes at most 32766|||LAUNCHER translate "\$(cat "$tmp/long.txt")"
+# 3. A name that Windows maps to a device is refused before it is opened.
+com1 is a device|2|err|com1: $device|||compile com1
+aux is a device|2|err|aux: $device|||compile aux
+con is a device|2|err|con: $device|||compile con
+nul is a device|2|err|nul: $device|||compile nul
+NUL.txt is a device|2|err|NUL.txt: $device|||compile NUL.txt
+Con.prog in a folder is a device|2|err|sub/Con.prog: $device|||compile "$tmp/sub/Con.prog"
+lpt1 with a blank and an extension is a device|2|err|LPT1 .prog: $device|||compile "LPT1 .prog"
+COM1: is a device|2|err|COM1:: $device|||compile COM1:
+the device namespace holds no program file|2|err|$device|||compile '\\\\.\\COM1'
+a network named nul is a device|2|err|nul: is a device, not a network file|||info --network nul
+# 4. Memory that runs out: one line naming what was being read, exit 2, no program.
+a program line beyond memory|2|err|mchost: out of memory reading the program from standard input|=longline|131072|compile -
+a line of a program file beyond memory|2|err|mchost: out of memory reading the program file $tmp/huge.json||131072|compile "$tmp/huge.json"
+a program kept beyond memory|2|err|mchost: out of memory reading the program from standard input: its motion program is held in memory|=inits|131072|compile -
+a network beyond memory|2|err|mchost: out of memory reading the network file $tmp/huge.json||131072|info --network "$tmp/huge.json"
+a text beyond memory|2|err|mchost: out of memory reading the parameter text from standard input|=longline|131072|translate -
+EOF
+exec 9>&-  # the end of its input: the holder ends, at the latest in a minute
+i=0; while kill -0 "$holder" 2>/dev/null && [ $i -lt 60 ]; do sleep 1; i=$((i+1)); done
+if kill -0 "$holder" 2>/dev/null; then kill "$holder"; fail=$((fail+1)); echo "FAIL: the host that kept Wine up did not end"
+else wait "$holder" || { fail=$((fail+1)); echo "FAIL: the host that kept Wine up"; }; fi
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]
