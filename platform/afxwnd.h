@@ -18,6 +18,8 @@ public:
   // The attached object of hWnd, else a temporary wrapper; null for a null handle.
   static CWnd* FromHandle(HWND hWnd);
   static CWnd* FromHandlePermanent(HWND hWnd);
+  // The message that this thread's innermost window procedure is handling: all zero outside any.
+  static const MSG* GetCurrentMessage();
   BOOL Attach(HWND hWnd);
   HWND Detach();
 

@@ -4,6 +4,7 @@
 #include "../afxdlgs.h"
 #include "../afxexcept.h"
 #include "../afxres.h"
+#include "CurrentMessage.h"
 #include "ModalStack.h"
 
 namespace {
@@ -106,6 +107,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
     return FALSE;
   }
+  CCurrentMessageScope current(hWnd, message, wParam, lParam);
   // No exception may unwind through the system's frames of the modal loop.
   try {
     return pDialog->HandleMessage(message, wParam, lParam);

@@ -4,6 +4,7 @@
 #include "../afxdd_.h"
 #include "../afxexcept.h"
 #include "../afxwnd.h"
+#include "CurrentMessage.h"
 
 namespace {
 // Per thread, as window handles are. Plain pointers: emulated TLS must not run destructors.
@@ -12,6 +13,8 @@ struct HandleMaps {
   std::map<HWND, CWnd*> temporary;
 };
 thread_local HandleMaps* t_pMaps = nullptr;
+// What GetCurrentMessage answers; each window procedure sets it for the message it handles.
+thread_local MSG t_currentMessage = {};
 
 HandleMaps& Maps() {
   if (t_pMaps == nullptr) t_pMaps = new HandleMaps;
@@ -28,6 +31,23 @@ void DeleteTemporary(void* p) {
   delete pWnd;
 }
 }  // namespace
+
+CCurrentMessageScope::CCurrentMessageScope(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    : m_previous(t_currentMessage) {
+  MSG& msg = t_currentMessage;
+  msg.hwnd = hWnd;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  msg.time = static_cast<DWORD>(::GetMessageTime());
+  DWORD pos = ::GetMessagePos();
+  msg.pt.x = static_cast<short>(LOWORD(pos));
+  msg.pt.y = static_cast<short>(HIWORD(pos));
+}
+
+CCurrentMessageScope::~CCurrentMessageScope() { t_currentMessage = m_previous; }
+
+const MSG* CWnd::GetCurrentMessage() { return &t_currentMessage; }
 
 CWnd::CWnd() = default;
 

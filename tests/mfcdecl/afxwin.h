@@ -71,6 +71,7 @@ public:
 
   HWND m_hWnd;
 
+  static const MSG* PASCAL GetCurrentMessage();
   CWnd* GetDlgItem(int nID) const;
   void GetDlgItem(int nID, HWND* phWnd) const;
   void SetWindowText(LPCTSTR lpszString);
