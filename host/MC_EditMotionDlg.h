@@ -47,15 +47,16 @@ protected:
   // Save exchange with m_checkInput set; on success the element data writes the text and the
   // dialog ends with IDOK, else it stays open.
   void OnOK() override;
-  // A click on an enabled radio button or check box that no handler takes runs the save and
-  // then the load exchange, so that what depends on the choice follows it at once. A refused
-  // save undoes the click: the load shows the data as it was, the refused text kept.
+  // A click on an enabled radio button or check box that no handler takes runs the save and,
+  // when it passes, the load exchange, so that what depends on the choice follows it at once.
+  // Whether a click exchanges at all is the host's choice.
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   CMC_Setup& m_setup;
   CMC_Motion& m_motion;
   CString& m_text;
-  // Set only during the exchange of OK: the exchange may then insist on complete input.
+  // Nonzero while the exchange may insist on complete input: during OK's exchange, and for the
+  // dialog's whole life where the host chooses so.
   int m_checkInput;
 
   DECLARE_MESSAGE_MAP()

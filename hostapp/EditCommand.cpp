@@ -24,6 +24,7 @@ int RunEditCommand(const HostOptions& options) {
   }
   PFN_GetName pfnGetName;
   if (session.module.Resolve("GetName", pfnGetName, error)) theApp.SetHelpElement(pfnGetName());
+  MC_SetEditDialogChoices(options.editChoices);
   // The export runs in the host's module state, where the module's resources are linked.
   if (!pfnEdit(session.Setup(), session.Motion(), &text)) return kExitRefused;
   WriteOut(text);

@@ -9,6 +9,7 @@
 
 #include "ElementModule.h"
 #include "MC_DriveNetwork.h"
+#include "MC_EditDialogChoices.h"
 
 // Exit statuses of every command.
 enum HostExit { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
@@ -16,6 +17,8 @@ enum HostExit { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
 struct HostOptions {
   CString networkPath;       // empty: the built-in network
   CString modulePath;        // empty: SlaveManagement.dll beside the host
+  // edit: how the base editor dialog behaves where hosts differ (--check-input, --click-exchange)
+  MC_EDITDLG_CHOICES editChoices = MC_GetEditDialogChoices();
   std::vector<CString> args; // what follows the options
 };
 

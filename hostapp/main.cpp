@@ -20,8 +20,13 @@ const Command kCommands[] = {
     {"default", RunDefaultCommand, "default [--network FILE] [--module DLL]"},
     {"translate", RunTranslateCommand, "translate [--network FILE] [--module DLL] TEXT|-   (-: the text from stdin)"},
     {"compile", RunCompileCommand, "compile [--network FILE] [--module DLL] PROGRAM|-   (-: the program from stdin)"},
-    {"edit", RunEditCommand, "edit [--network FILE] [--module DLL] [TEXT]   (opens a window)"},
+    {"edit", RunEditCommand,
+     "edit [--network FILE] [--module DLL] [--check-input ok|always] [--click-exchange on|off] [TEXT]   (opens a window)"},
 };
+
+// The words of the base dialog's choices, the one for 0 first.
+const char* const kCheckInputWords[] = {"ok", "always"};
+const char* const kClickExchangeWords[] = {"off", "on"};
 
 void PrintUsage(FILE* out) {
   CString usage("usage: mchost COMMAND [OPTIONS] [ARGS]\ncommands:\n");
@@ -51,18 +56,38 @@ int Run(const std::vector<CString>& argv) {
   }
   HostOptions options;
   for (int i = 2; i < argc; ++i) {
-    bool network = argv[i] == "--network", module = argv[i] == "--module";
-    if (network || module) {
-      if (i + 1 >= argc) {
-        CString message;
-        message.Format("%s needs a file name", argv[i].GetString());
-        ReportError(message);
-        return kExitUsage;
-      }
-      (network ? options.networkPath : options.modulePath) = argv[++i];
-    } else {
+    const bool network = argv[i] == "--network", module = argv[i] == "--module";
+    const bool checkInput = argv[i] == "--check-input", clickExchange = argv[i] == "--click-exchange";
+    if (!network && !module && !checkInput && !clickExchange) {
       options.args.push_back(argv[i]);
+      continue;
     }
+    if (i + 1 >= argc) {
+      CString message;
+      message.Format("%s needs %s", argv[i].GetString(), network || module ? "a file name" : "a value");
+      ReportError(message);
+      return kExitUsage;
+    }
+    const CString& value = argv[++i];
+    if (network || module) {
+      (network ? options.networkPath : options.modulePath) = value;
+      continue;
+    }
+    // The base dialog's choices: only the editor has a use for them.
+    if (command->run != RunEditCommand) {
+      CString message;
+      message.Format("%s is an option of edit only", argv[i - 1].GetString());
+      ReportError(message);
+      return kExitUsage;
+    }
+    const char* const* words = checkInput ? kCheckInputWords : kClickExchangeWords;
+    if (value != words[0] && value != words[1]) {
+      CString message;
+      message.Format("%s takes %s or %s, not '%s'", argv[i - 1].GetString(), words[0], words[1], value.GetString());
+      ReportError(message);
+      return kExitUsage;
+    }
+    (checkInput ? options.editChoices.bCheckInputAlways : options.editChoices.bClickExchange) = value == words[1];
   }
   try {
     return command->run(options);

@@ -1,5 +1,6 @@
 #include "MC_EditMotionDlg.h"
 
+#include "MC_EditDialogChoices.h"
 #include "MC_EditMotionInternalData.h"
 
 #include <commctrl.h>
@@ -45,41 +46,18 @@ bool IsButton(HWND hWnd) {
   return ::GetClassNameA(hWnd, name, sizeof name) > 0 && ::lstrcmpiA(name, "Button") == 0;
 }
 
-// Restores a refused edit's text over what a load exchange put there, with the focus and the
-// selection that the refusal gave it.
-class CRefusedText {
-public:
-  explicit CRefusedText(HWND hDialog) : m_hWnd(::GetFocus()) {
-    if (m_hWnd == nullptr || !::IsChild(hDialog, m_hWnd) || !(::SendMessageA(m_hWnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
-      m_hWnd = nullptr;
-      return;
-    }
-    int n = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, m_text.GetBufferSetLength(n), n + 1);
-    m_text.ReleaseBuffer(n);
-  }
-  void Restore() {
-    if (m_hWnd == nullptr) return;
-    ::SetWindowTextA(m_hWnd, m_text);
-    ::SetFocus(m_hWnd);
-    ::SendMessageA(m_hWnd, EM_SETSEL, 0, -1);
-  }
-
-private:
-  HWND m_hWnd;
-  CString m_text;
-};
-
-// Resets the flag however the exchange ends.
+// Sets the flag for one exchange and gives it back its value however the exchange ends: a host
+// that keeps it set for the dialog's life keeps it set after OK's exchange too.
 class CCheckInputScope {
 public:
-  explicit CCheckInputScope(int& flag) : m_flag(flag) { m_flag = 1; }
-  ~CCheckInputScope() { m_flag = 0; }
+  explicit CCheckInputScope(int& flag) : m_flag(flag), m_previous(flag) { m_flag = 1; }
+  ~CCheckInputScope() { m_flag = m_previous; }
   CCheckInputScope(const CCheckInputScope&) = delete;
   CCheckInputScope& operator=(const CCheckInputScope&) = delete;
 
 private:
   int& m_flag;
+  int m_previous;
 };
 }  // namespace
 
@@ -91,6 +69,7 @@ CMC_EditMotionDlg::~CMC_EditMotionDlg() = default;
 CMC_EditMotionInternalData* CMC_EditMotionDlg::GetInternalData() { return nullptr; }
 
 BOOL CMC_EditMotionDlg::OnInitDialog() {
+  m_checkInput = MC_GetEditDialogChoices().bCheckInputAlways ? 1 : 0;
   BOOL bResult = CDialog::OnInitDialog();
   for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
     if (IsButton(h)) ::SetWindowSubclass(h, IgnoreClickWhileDisabled, 0, 0);
@@ -117,15 +96,9 @@ BOOL CMC_EditMotionDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   // A choice that is not offered is not taken, whoever sends the click.
   if (!::IsWindowEnabled(hControl)) return TRUE;
   if (bRadio && ::SendMessageA(hControl, BM_GETCHECK, 0, 0) == BST_CHECKED) UncheckOtherRadios(hControl);
-  if (UpdateData(TRUE)) {
-    UpdateData(FALSE);
-    return TRUE;
-  }
-  // Refused, with its message: the click is undone by showing the data again, and the text the
-  // user typed stays where it was refused, to be corrected.
-  CRefusedText refused(m_hWnd);
-  UpdateData(FALSE);
-  refused.Restore();
+  // A refused save has said why and put the focus where the input is wanted; no load follows,
+  // so the click and the text typed stay as the user left them.
+  if (MC_GetEditDialogChoices().bClickExchange && UpdateData(TRUE)) UpdateData(FALSE);
   return TRUE;
 }
 
