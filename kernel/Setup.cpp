@@ -27,8 +27,9 @@ BOOL CMC_Setup::MotionController_GetAxisIDOfSlave(unsigned char nSlave, unsigned
   return TRUE;
 }
 
-CMC_Variable* CMC_Setup::FindVariable(const char* pszName, int) const {
-  if (pszName == nullptr) return nullptr;
+CMC_Variable* CMC_Setup::FindVariable(const char* pszName, int nFlags) const {
+  // Flag 1 asks for the drive's own variables, the only ones this kernel's drives have.
+  if (pszName == nullptr || !(nFlags & 1)) return nullptr;
   for (const auto& v : m_variables)
     if (v->GetName() == pszName) return v.get();
   return nullptr;
