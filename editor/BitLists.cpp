@@ -1,6 +1,7 @@
 // The error mask as two lists of error-register bits: the send list holds the element's mask,
 // the don't-send list the slave's other bits; four buttons move bits between them.
-#include <vector>
+#include <memory>
+#include <new>
 
 #include "EditorDlg.h"
 
@@ -39,11 +40,12 @@ void CEditorDlg::ReadBitListMasks(int nListID, uint32_t& bits, uint32_t& selecte
   selected = 0;
   const int nSelected = pList->GetSelCount();
   if (nSelected <= 0) return;
-  // At most one index per item; a failed allocation throws, and the dialog layer reports it.
-  std::vector<int> indexes(static_cast<std::size_t>(nSelected));
+  // The editor's one allocation; without the room the selection reads as none.
+  std::unique_ptr<int[]> indexes(new (std::nothrow) int[static_cast<std::size_t>(nSelected)]);
+  if (!indexes) return;
   // Another count than asked for reads as no selection.
-  if (pList->GetSelItems(nSelected, indexes.data()) == nSelected)
-    for (int nIndex : indexes) selected |= itemBits(nIndex);
+  if (pList->GetSelItems(nSelected, indexes.get()) == nSelected)
+    for (int i = 0; i < nSelected; ++i) selected |= itemBits(indexes[i]);
 }
 
 void CEditorDlg::FillBothBitLists() {

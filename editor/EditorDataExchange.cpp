@@ -14,27 +14,25 @@ bool IsBlank(const CString& text) {
   trimmed.Trim();
   return trimmed.IsEmpty();
 }
+
+// The module's own refusals are for OK alone: the exchange runs for the OK command then. The
+// exchanges of the editor's handlers and of a base dialog's clicks run for other commands.
+bool IsConfirming() {
+  const MSG* pMsg = CWnd::GetCurrentMessage();
+  return pMsg != nullptr && pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == IDOK;
+}
 }  // namespace
 
 void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Radio(pDX, IDC_INIT_SLAVES, m_data.m_type);
+  const int type = m_data.m_type;
   if (pDX->m_bSaveAndValidate) {
-    // The operation is taken only once the timeout is: a refused save changes no data.
-    int type = m_data.m_type;
-    DDX_Radio(pDX, IDC_INIT_SLAVES, type);
-    if (m_checkInput && NeedsSlave(type) && m_data.m_slave < 0) {
-      pDX->PrepareCtrl(IDC_SLAVE);
-      AfxMessageBox(IDS_MC_SLAVE_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
-      pDX->Fail();
-    }
+    if (m_checkInput && NeedsSlave(type) && m_data.m_slave < 0) RefuseInput(pDX, IDC_SLAVE, IDS_MC_SLAVE_REQUIRED);
+    const bool bConfirming = IsConfirming();
     // Confirming with no operation would store a text that no translation accepts, in place of
     // the element's valid one.
-    if (m_checkInput && type == NoOperation) {
-      pDX->PrepareCtrl(IDC_INIT_SLAVES);
-      AfxMessageBox(IDS_OPERATION_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
-      pDX->Fail();
-    }
+    if (bConfirming && type == NoOperation) RefuseInput(pDX, IDC_INIT_SLAVES, IDS_OPERATION_REQUIRED);
     UpdateParameter(pDX, m_data.m_timeout, IDC_TIMEOUT);
-    m_data.m_type = type;
     if (IsChildEnabled(IDC_SEND_BITS)) {
       ReadBitListMasks(IDC_SEND_BITS, m_data.m_errorMask, m_sendSelection);
       ReadBitListMasks(IDC_IGNORED_BITS, m_ignoredMask, m_ignoredSelection);
@@ -42,16 +40,11 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
     if (IsChildEnabled(IDC_FUNCTION)) m_data.m_functionName = GetChildText(IDC_FUNCTION);
     // OK refuses what can never translate, and keeps what may become valid when the drives'
     // programs change: a call needs a name, but the slave's program need not hold it yet.
-    if (m_checkInput && type == CallFunction && IsBlank(m_data.m_functionName)) {
-      pDX->PrepareCtrl(IDC_FUNCTION);
-      AfxMessageBox(IDS_FUNCTION_REQUIRED, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
-      pDX->Fail();
-    }
+    if (bConfirming && type == CallFunction && IsBlank(m_data.m_functionName))
+      RefuseInput(pDX, IDC_FUNCTION, IDS_FUNCTION_REQUIRED);
     if (IsChildEnabled(IDC_WAIT)) m_data.m_waitForCompletion = GetChildCheck(IDC_WAIT);
     return;
   }
-  DDX_Radio(pDX, IDC_INIT_SLAVES, m_data.m_type);
-  const int type = m_data.m_type;
   ShowParameter(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT, type == InitSlaves, MC_SHOWPARAM_FILL_UNITS);
   const bool bMask = type == SendErrorMask;
   EnableChild(IDC_SEND_BITS, bMask);
@@ -62,6 +55,15 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
   SetChildText(IDC_FUNCTION, bCall ? static_cast<const char*>(m_data.m_functionName) : "");
   EnableChild(IDC_WAIT, bCall);
   SetChildCheck(IDC_WAIT, bCall && m_data.m_waitForCompletion != 0);
+}
+
+void CEditorDlg::RefuseInput(CDataExchange* pDX, int nIDC, UINT nIDPrompt) {
+  // Enabled first: where no exchange followed the click that chose the operation, its controls
+  // are still disabled, and the user could not do what the message asks.
+  EnableChild(nIDC, TRUE);
+  pDX->PrepareCtrl(nIDC);
+  AfxMessageBox(nIDPrompt, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+  pDX->Fail();
 }
 
 void CEditorDlg::EnableMoveButtons() {

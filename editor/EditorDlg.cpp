@@ -21,9 +21,9 @@ BOOL CEditorDlg::OnInitDialog() {
   CMC_EditMotionDlg::OnInitDialog();
   if (CComboBox* pSlaves = static_cast<CComboBox*>(GetDlgItem(IDC_SLAVE)))
     m_data.FillSlaveAxisIDsCombo(pSlaves, nullptr, m_data.m_slave, 0);
+  // No exchange follows: the move buttons keep the states of the load exchange above, made
+  // before the lists were filled, until the next exchange.
   RefreshSlaveControls();
-  // The load exchange above ran before the lists were filled; the buttons follow the lists.
-  EnableMoveButtons();
   return TRUE;
 }
 

@@ -54,4 +54,6 @@ private:
   void FillBothBitLists();
   // Each move button is enabled while its list has bits to give.
   void EnableMoveButtons();
+  // Fails the save exchange with the message, the named control enabled and given the focus.
+  void RefuseInput(CDataExchange* pDX, int nIDC, UINT nIDPrompt);
 };

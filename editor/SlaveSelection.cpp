@@ -10,15 +10,12 @@ const int kMaxListedFunctions = 10;
 }  // namespace
 
 void CEditorDlg::OnSelEndOkSlave() {
+  // Taken first, so that a function name typed meanwhile survives the refill. A refusal has said
+  // why; the chosen slave is taken all the same, and the load exchange that ends a change of
+  // slave shows the element's own values where refused ones stood.
+  UpdateData(TRUE);
   CComboBox* pSlaves = static_cast<CComboBox*>(GetDlgItem(IDC_SLAVE));
   if (pSlaves == nullptr) return;
-  // Taken first so that a function name typed in the meantime survives the refill. A refusal
-  // (with its message) undoes the change: the slave list shows the element's slave again, and
-  // the refused text stays.
-  if (!UpdateData(TRUE)) {
-    m_data.FillSlaveAxisIDsCombo(pSlaves, nullptr, m_data.m_slave, 0);
-    return;
-  }
   const int nSlave = m_data.GetComboSelSlaveAxisID(pSlaves);
   if (nSlave == m_data.m_slave) return;
   m_data.m_slave = nSlave;

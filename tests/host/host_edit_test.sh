@@ -48,6 +48,11 @@ edit 1 'Type=1;Slave=0;MER_MASK=0x1;' choose IDC_SLAVE 3 press IDOK box click ID
 same "OK without an operation is refused" 1 ''
 if grep -q "Please choose an operation." "$tmp/robot"; then pass=$((pass+1)); else fail=$((fail+1)); echo "FAIL: the refusal names its reason"; cat "$tmp/robot"; fi
 
+# A base dialog that keeps m_checkInput set and runs no exchange on clicks: the function box is
+# still disabled at OK, and the refusal enables it for the name it asks for.
+edit 5 --check-input always --click-exchange off 'Type=0;ATIME=5[s];' choose IDC_SLAVE 1 click IDC_CALL_FUNCTION press IDOK box type IDC_FUNCTION Jog click IDOK
+same "a call named after OK asked for it" 0 'Type=2;ATIME=5[s];Slave=0;Function="Jog";Wait=0;'
+
 # Help belongs to the host: the Help button, F1 and the context-help mark each open the host's
 # help for the element over the editor, which stays open behind it.
 for ask in "press ID_DEFAULT_HELP" "key F1" "help"; do

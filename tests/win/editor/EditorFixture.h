@@ -8,6 +8,7 @@
 
 #include "DialogRobot.h"
 #include "EditorDlg.h"
+#include "MC_EditDialogChoices.h"
 #include "TestNetworks.h"
 #include "resource.h"
 
@@ -28,15 +29,38 @@ protected:
     m_dlg.m_data.m_slave = slave;
     m_dlg.m_data.ResolveSlave();
   }
-  INT_PTR Run(const CDialogRobot::Script& script) {
-    return m_robot.Run([this] { return m_dlg.DoModal(); }, script);
+  // Runs the dialog under the base dialog's choices in m_choices.
+  INT_PTR Run(const CDialogRobot::Script& script) { return RunDialog(m_dlg, m_robot, script); }
+  // The editor on a parameter text, built as the editing export builds it.
+  INT_PTR RunOn(CString& text, CDialogRobot& robot, const CDialogRobot::Script& script) {
+    CEditorDlg dlg(m_net->GetMasterSetup(), m_net->GetMasterMotion(), text, nullptr);
+    return RunDialog(dlg, robot, script);
+  }
+  INT_PTR RunDialog(CEditorDlg& dlg, CDialogRobot& robot, const CDialogRobot::Script& script) {
+    const MC_EDITDLG_CHOICES defaults = MC_GetEditDialogChoices();
+    MC_SetEditDialogChoices(m_choices);
+    INT_PTR result = robot.Run([&dlg] { return dlg.DoModal(); }, script);
+    MC_SetEditDialogChoices(defaults);
+    return result;
   }
 
+  // When m_checkInput is set, and whether clicks exchange: the defaults unless a test says.
+  MC_EDITDLG_CHOICES m_choices = MC_GetEditDialogChoices();
   std::unique_ptr<CMC_DriveNetwork> m_net = LoadStandardNetwork();
   CString m_text;
   CEditorDlg m_dlg{m_net->GetMasterSetup(), m_net->GetMasterMotion(), m_text, nullptr};
   CDialogRobot m_robot;
 };
+
+// Every combination of the base dialog's choices, for the cases whose behaviour depends on them.
+inline const std::vector<MC_EDITDLG_CHOICES>& EveryHostChoice() {
+  static const std::vector<MC_EDITDLG_CHOICES> choices = {{0, 1}, {1, 1}, {0, 0}, {1, 0}};
+  return choices;
+}
+inline std::string Describe(const MC_EDITDLG_CHOICES& c) {
+  return std::string("--check-input ") + (c.bCheckInputAlways ? "always" : "ok") + " --click-exchange " +
+         (c.bClickExchange ? "on" : "off");
+}
 
 // Controls whose enable state follows the operation, in the order of the state table.
 inline const std::vector<int>& StateControls() {

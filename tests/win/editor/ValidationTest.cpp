@@ -22,62 +22,79 @@ void ExpectRefusedAtOk(CDialogRobot& ui, int nID, const char* text, const char* 
 }
 }  // namespace
 
-TEST_F(EditorTest, OkWithAnOperationThatNeedsASlaveAndNoSlaveIsRefused) {
-  Element(AbortFunction, -1);  // operation 3 is kept at start-up without a slave
-  m_text = "unchanged";
-  INT_PTR result = Run([this](CDialogRobot& ui) {
-    EXPECT_EQ(ui.RadioStates(Radios()), "0001");
-    ui.Click(IDOK);
-    ASSERT_EQ(m_robot.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_robot.MessageBoxes()[0], kSlaveRequired);
-    EXPECT_EQ(ui.FocusID(), IDC_SLAVE);
-    EXPECT_TRUE(::IsWindowVisible(ui.Dialog())) << "the dialog stays open";
-    ui.Choose(IDC_SLAVE, "1");
-    EXPECT_EQ(ui.RadioStates(Radios()), "0001");
-    ui.Click(IDOK);
-  });
-  EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(m_robot.MessageBoxes().size(), 1u);
-  EXPECT_EQ(m_dlg.m_data.m_slave, 0);
+// Operation 3 is kept at start-up without a slave. OK asks for one; while m_checkInput is set,
+// so does the exchange that a change of slave runs first, and the slave is taken all the same.
+TEST_F(EditorTest, AnOperationThatNeedsASlaveAsksForOneAndTakesItWhenChosen) {
+  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
+    SCOPED_TRACE(Describe(choices));
+    m_choices = choices;
+    CString text("Type=3;");
+    CDialogRobot robot;
+    INT_PTR result = RunOn(text, robot, [&](CDialogRobot& ui) {
+      ui.Click(IDOK);
+      ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kSlaveRequired}));
+      EXPECT_EQ(ui.FocusID(), IDC_SLAVE);
+      ui.Choose(IDC_SLAVE, "1");
+      EXPECT_EQ(ui.MessageBoxes().size(), choices.bCheckInputAlways ? 2u : 1u);
+      EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), "1");
+      EXPECT_EQ(ui.RadioStates(Radios()), "0001");
+      ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(text, "Type=3;Slave=0;");
+  }
 }
 
+// The module's own refusals come with OK alone, never with the exchanges of a change of slave or
+// of a click, and leave the control they name enabled with the focus.
 TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
-  Element(SendErrorMask, 2);  // C takes no error mask: opens with no operation
-  m_dlg.m_data.m_timeout.SetValue(3);
-  m_text = "Type=1;Slave=2;";
-  INT_PTR result = Run([this](CDialogRobot& ui) {
-    EXPECT_EQ(ui.RadioStates(Radios()), "0000");
-    ui.Click(IDOK);
-    ASSERT_EQ(m_robot.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_robot.MessageBoxes()[0], kOperationRequired);
-    EXPECT_EQ(ui.FocusID(), IDC_INIT_SLAVES);
-    EXPECT_EQ(ui.RadioStates(Radios()), "0000") << "the focus chooses nothing";
-  });
-  EXPECT_EQ(result, IDCANCEL);
-  EXPECT_STREQ(m_text, "Type=1;Slave=2;");
-
-  result = Run([](CDialogRobot& ui) {
-    ui.Click(IDC_INIT_SLAVES);
-    ui.Click(IDOK);
-  });
-  EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(m_dlg.m_data.m_type, InitSlaves);
-  EXPECT_EQ(m_robot.MessageBoxes().size(), 1u);
+  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
+    SCOPED_TRACE(Describe(choices));
+    m_choices = choices;
+    CString text("Type=1;Slave=0;MER_MASK=0x1;");
+    CDialogRobot robot;
+    INT_PTR result = RunOn(text, robot, [](CDialogRobot& ui) {
+      ui.Choose(IDC_SLAVE, "3");  // C takes no error mask: no operation is left
+      ui.Choose(IDC_SLAVE, "1");
+      EXPECT_TRUE(ui.MessageBoxes().empty());
+      EXPECT_EQ(ui.RadioStates(Radios()), "0000");
+      ui.Click(IDOK);
+      ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kOperationRequired}));
+      EXPECT_EQ(ui.FocusID(), IDC_INIT_SLAVES);
+      EXPECT_EQ(ui.RadioStates(Radios()), "0000") << "the focus chooses nothing";
+      ui.Click(IDC_INIT_SLAVES);
+      ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(text, "Type=0;Slave=0;MER_MASK=0x1;");
+  }
 }
 
 // A call without a function name can never translate; a name the slave's program lacks may
-// still become valid.
+// still become valid. Where clicks do not exchange, the function box is still disabled at the
+// first OK: the refusal enables it for the name it asks for.
 TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
-  Element(CallFunction, 0);
-  m_dlg.m_data.m_functionName = "Jog";
-  INT_PTR result = Run([](CDialogRobot& ui) {
-    for (const char* text : {"", "   "}) ExpectRefusedAtOk(ui, IDC_FUNCTION, text, kFunctionRequired);
-    ui.Type(IDC_FUNCTION, "NotYetWritten");
-    ui.Click(IDOK);
-  });
-  EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(m_robot.MessageBoxes().size(), 2u);
-  EXPECT_STREQ(m_text, "Type=2;Slave=0;Function=\"NotYetWritten\";Wait=0;");
+  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
+    SCOPED_TRACE(Describe(choices));
+    m_choices = choices;
+    CString text("Type=0;ATIME=5[s];");
+    CDialogRobot robot;
+    INT_PTR result = RunOn(text, robot, [&](CDialogRobot& ui) {
+      ui.Choose(IDC_SLAVE, "1");
+      ui.Click(IDC_CALL_FUNCTION);
+      EXPECT_TRUE(ui.MessageBoxes().empty());
+      if (!choices.bClickExchange) {
+        ui.Click(IDOK);
+        ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kFunctionRequired}));
+        EXPECT_EQ(ui.FocusID(), IDC_FUNCTION);
+      }
+      ExpectRefusedAtOk(ui, IDC_FUNCTION, "   ", kFunctionRequired);
+      ui.Type(IDC_FUNCTION, "NotYetWritten");
+      ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(text, "Type=2;ATIME=5[s];Slave=0;Function=\"NotYetWritten\";Wait=0;");
+  }
 }
 
 // OK confirms exactly the times that the parameter text reads back.
@@ -134,40 +151,44 @@ TEST_F(EditorTest, ChangingTheUnitKeepsThePhysicalTime) {
   EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 7);
 }
 
-// With a timeout that does not read, every other action is undone with the range message: the
-// operation, the slave and the unit stay the element's, and the typed text stays in the edit.
-TEST_F(EditorTest, ATimeoutThatDoesNotReadUndoesEveryOtherAction) {
-  Element(InitSlaves, 0);
-  m_dlg.m_data.m_timeout.SetValue(5);
-  m_dlg.m_data.m_functionName = "Jog";
-  const std::vector<std::function<void(CDialogRobot&)>> actions = {
-      [](CDialogRobot& ui) { ui.Click(IDC_CALL_FUNCTION); },    [](CDialogRobot& ui) { ui.Click(IDC_SEND_ERROR_MASK); },
-      [](CDialogRobot& ui) { ui.Click(IDC_ABORT_FUNCTION); },   [](CDialogRobot& ui) { ui.Choose(IDC_SLAVE, "2"); },
-      [](CDialogRobot& ui) { ui.Choose(IDC_TIMEOUT_UNIT, "ms"); },
+// A timeout that does not read is refused by every exchange, with its range, and the focus goes
+// back to it. A click keeps its choice and the typed text stays, to be corrected; a change of
+// slave takes the slave, and its load exchange shows the element's timeout again; a change of
+// unit selects the unit shown before.
+TEST_F(EditorTest, ATimeoutThatDoesNotReadIsRefusedByEveryExchange) {
+  const struct {
+    std::function<void(CDialogRobot&)> action;
+    const char* radios;
+    const char* slave;
+    const char* shown;
+    int type;  // at OK
+  } cases[] = {
+      {[](CDialogRobot& ui) { ui.Click(IDC_CALL_FUNCTION); }, "0010", "1", "3000000", CallFunction},
+      {[](CDialogRobot& ui) { ui.Choose(IDC_SLAVE, "2"); }, "1000", "2", "5", InitSlaves},
+      {[](CDialogRobot& ui) { ui.Choose(IDC_TIMEOUT_UNIT, "ms"); }, "1000", "1", "3000000", InitSlaves},
   };
-  INT_PTR result = Run([&](CDialogRobot& ui) {
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-      SCOPED_TRACE(i);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.radios + std::string(" ") + c.slave);
+    Element(InitSlaves, 0);
+    m_dlg.m_data.m_timeout.SetValue(5);
+    m_dlg.m_data.m_functionName = "Jog";
+    CDialogRobot robot;
+    INT_PTR result = RunDialog(m_dlg, robot, [&c](CDialogRobot& ui) {
       ui.Type(IDC_TIMEOUT, "3000000");
-      const std::size_t boxes = ui.MessageBoxes().size();
-      actions[i](ui);
-      ASSERT_EQ(ui.MessageBoxes().size(), boxes + 1);
-      EXPECT_EQ(ui.MessageBoxes().back(), kTimeRangeSeconds);
-      EXPECT_EQ(ui.RadioStates(Radios()), "1000");
-      EXPECT_EQ(ui.EnableStates(StateControls()), "1100000000");
-      EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), "1");
+      c.action(ui);
+      EXPECT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kTimeRangeSeconds}));
+      EXPECT_EQ(ui.RadioStates(Radios()), c.radios);
+      EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), c.slave);
       EXPECT_EQ(ui.ComboSelection(IDC_TIMEOUT_UNIT), "s");
-      EXPECT_EQ(ui.Text(IDC_TIMEOUT), "3000000");
+      EXPECT_EQ(ui.Text(IDC_TIMEOUT), c.shown);
       EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
-    }
-    ui.Type(IDC_TIMEOUT, "2");
-    ui.Click(IDC_CALL_FUNCTION);  // now applied
-    EXPECT_EQ(ui.RadioStates(Radios()), "0010");
-    ui.Click(IDOK);
-  });
-  EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(m_dlg.m_data.m_type, CallFunction);
-  EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 2);
+      ui.Type(IDC_TIMEOUT, "2");
+      ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(m_dlg.m_data.m_type, c.type);
+    EXPECT_DOUBLE_EQ(m_dlg.m_data.m_timeout.GetValue(), 2);
+  }
 }
 
 // What OK confirms translates: a text's timeout that does not read is shown for the operation
@@ -189,9 +210,8 @@ TEST_F(EditorTest, OkConfirmsOnlyTextThatTranslates) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     CString text(c.text);
-    CEditorDlg dlg(m_net->GetMasterSetup(), m_net->GetMasterMotion(), text, nullptr);
     CDialogRobot robot;
-    INT_PTR result = robot.Run([&dlg] { return dlg.DoModal(); }, [&c](CDialogRobot& ui) {
+    INT_PTR result = RunOn(text, robot, [&c](CDialogRobot& ui) {
       EXPECT_EQ(ui.Text(IDC_TIMEOUT), c.shown);
       ui.Click(IDOK);
       if (!c.refusedAtFirstOk) return;
