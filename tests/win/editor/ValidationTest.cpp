@@ -66,7 +66,7 @@ TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
       ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_STREQ(text, "Type=0;Slave=0;MER_MASK=0x1;");
+    EXPECT_STREQ(text, "Type=0;Slave=0;MER_MASK=0x1;ATIME=0[s];");
   }
 }
 
@@ -161,7 +161,7 @@ TEST_F(EditorTest, ATimeoutThatDoesNotReadIsRefusedByEveryExchange) {
     const char* radios;
     const char* slave;
     const char* shown;
-    int type;  // at OK
+    int type;  // taken by the refused exchange, and confirmed by OK
   } cases[] = {
       {[](CDialogRobot& ui) { ui.Click(IDC_CALL_FUNCTION); }, "0010", "1", "3000000", CallFunction},
       {[](CDialogRobot& ui) { ui.Choose(IDC_SLAVE, "2"); }, "1000", "2", "5", InitSlaves},
@@ -173,10 +173,11 @@ TEST_F(EditorTest, ATimeoutThatDoesNotReadIsRefusedByEveryExchange) {
     m_dlg.m_data.m_timeout.SetValue(5);
     m_dlg.m_data.m_functionName = "Jog";
     CDialogRobot robot;
-    INT_PTR result = RunDialog(m_dlg, robot, [&c](CDialogRobot& ui) {
+    INT_PTR result = RunDialog(m_dlg, robot, [&](CDialogRobot& ui) {
       ui.Type(IDC_TIMEOUT, "3000000");
       c.action(ui);
       EXPECT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kTimeRangeSeconds}));
+      EXPECT_EQ(m_dlg.m_data.m_type, c.type);
       EXPECT_EQ(ui.RadioStates(Radios()), c.radios);
       EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), c.slave);
       EXPECT_EQ(ui.ComboSelection(IDC_TIMEOUT_UNIT), "s");
