@@ -12,6 +12,16 @@
 #include "TestNetworks.h"
 #include "resource.h"
 
+// Every combination of the base dialog's choices, for the cases whose behaviour depends on them.
+inline const std::vector<MC_EDITDLG_CHOICES>& EveryHostChoice() {
+  static const std::vector<MC_EDITDLG_CHOICES> choices = {{0, 1}, {1, 1}, {0, 0}, {1, 0}};
+  return choices;
+}
+inline std::string Describe(const MC_EDITDLG_CHOICES& c) {
+  return std::string("--check-input ") + (c.bCheckInputAlways ? "always" : "ok") + " --click-exchange " +
+         (c.bClickExchange ? "on" : "off");
+}
+
 class EditorTest : public ::testing::Test {
 public:
   // The dialog is built in memory that holds no zeros, as a host's stack may: whatever it leaves
@@ -32,9 +42,19 @@ protected:
   // Runs the dialog under the base dialog's choices in m_choices.
   INT_PTR Run(const CDialogRobot::Script& script) { return RunDialog(m_dlg, m_robot, script); }
   // The editor on a parameter text, built as the editing export builds it.
-  INT_PTR RunOn(CString& text, CDialogRobot& robot, const CDialogRobot::Script& script) {
+  INT_PTR RunOn(CString& text, const CDialogRobot::Script& script) {
     CEditorDlg dlg(m_net->GetMasterSetup(), m_net->GetMasterMotion(), text, nullptr);
+    CDialogRobot robot;
     return RunDialog(dlg, robot, script);
+  }
+  // Runs body once under each combination of the base dialog's choices, set in m_choices.
+  void ForEveryHostChoice(const std::function<void()>& body) {
+    for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
+      SCOPED_TRACE(Describe(choices));
+      m_choices = choices;
+      body();
+    }
+    m_choices = MC_GetEditDialogChoices();
   }
   INT_PTR RunDialog(CEditorDlg& dlg, CDialogRobot& robot, const CDialogRobot::Script& script) {
     const MC_EDITDLG_CHOICES defaults = MC_GetEditDialogChoices();
@@ -51,16 +71,6 @@ protected:
   CEditorDlg m_dlg{m_net->GetMasterSetup(), m_net->GetMasterMotion(), m_text, nullptr};
   CDialogRobot m_robot;
 };
-
-// Every combination of the base dialog's choices, for the cases whose behaviour depends on them.
-inline const std::vector<MC_EDITDLG_CHOICES>& EveryHostChoice() {
-  static const std::vector<MC_EDITDLG_CHOICES> choices = {{0, 1}, {1, 1}, {0, 0}, {1, 0}};
-  return choices;
-}
-inline std::string Describe(const MC_EDITDLG_CHOICES& c) {
-  return std::string("--check-input ") + (c.bCheckInputAlways ? "always" : "ok") + " --click-exchange " +
-         (c.bClickExchange ? "on" : "off");
-}
 
 // Controls whose enable state follows the operation, in the order of the state table.
 inline const std::vector<int>& StateControls() {

@@ -75,9 +75,7 @@ TEST_F(EditorKeyboard, ArrowKeysMoveWithinTheRadioGroupAndChoose) {
 // Choosing an operation by its mnemonic asks nothing: the function name comes after, whatever
 // the base dialog does with the click.
 TEST_F(EditorKeyboard, MnemonicsReachTheirControls) {
-  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
-    SCOPED_TRACE(Describe(choices));
-    m_choices = choices;
+  ForEveryHostChoice([&] {
     Element(InitSlaves, 0);
     Run([](CDialogRobot& ui) {
       ::SetFocus(ui.Item(IDC_SLAVE));
@@ -95,7 +93,7 @@ TEST_F(EditorKeyboard, MnemonicsReachTheirControls) {
       }
       EXPECT_TRUE(ui.MessageBoxes().empty());
     });
-  }
+  });
 }
 
 // Disabling the control that has the focus moves the focus on, as Tab would.

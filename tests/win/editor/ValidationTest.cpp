@@ -25,35 +25,29 @@ void ExpectRefusedAtOk(CDialogRobot& ui, int nID, const char* text, const char* 
 // Operation 3 is kept at start-up without a slave. OK asks for one; while m_checkInput is set,
 // so does the exchange that a change of slave runs first, and the slave is taken all the same.
 TEST_F(EditorTest, AnOperationThatNeedsASlaveAsksForOneAndTakesItWhenChosen) {
-  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
-    SCOPED_TRACE(Describe(choices));
-    m_choices = choices;
+  ForEveryHostChoice([&] {
     CString text("Type=3;");
-    CDialogRobot robot;
-    INT_PTR result = RunOn(text, robot, [&](CDialogRobot& ui) {
+    INT_PTR result = RunOn(text, [&](CDialogRobot& ui) {
       ui.Click(IDOK);
       ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kSlaveRequired}));
       EXPECT_EQ(ui.FocusID(), IDC_SLAVE);
       ui.Choose(IDC_SLAVE, "1");
-      EXPECT_EQ(ui.MessageBoxes().size(), choices.bCheckInputAlways ? 2u : 1u);
+      EXPECT_EQ(ui.MessageBoxes().size(), m_choices.bCheckInputAlways ? 2u : 1u);
       EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), "1");
       EXPECT_EQ(ui.RadioStates(Radios()), "0001");
       ui.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_STREQ(text, "Type=3;Slave=0;");
-  }
+  });
 }
 
 // The module's own refusals come with OK alone, never with the exchanges of a change of slave or
 // of a click, and leave the control they name enabled with the focus.
 TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
-  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
-    SCOPED_TRACE(Describe(choices));
-    m_choices = choices;
+  ForEveryHostChoice([&] {
     CString text("Type=1;Slave=0;MER_MASK=0x1;");
-    CDialogRobot robot;
-    INT_PTR result = RunOn(text, robot, [](CDialogRobot& ui) {
+    INT_PTR result = RunOn(text, [](CDialogRobot& ui) {
       ui.Choose(IDC_SLAVE, "3");  // C takes no error mask: no operation is left
       ui.Choose(IDC_SLAVE, "1");
       EXPECT_TRUE(ui.MessageBoxes().empty());
@@ -67,23 +61,20 @@ TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_STREQ(text, "Type=0;Slave=0;MER_MASK=0x1;ATIME=0[s];");
-  }
+  });
 }
 
 // A call without a function name can never translate; a name the slave's program lacks may
 // still become valid. Where clicks do not exchange, the function box is still disabled at the
 // first OK: the refusal enables it for the name it asks for.
 TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
-  for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
-    SCOPED_TRACE(Describe(choices));
-    m_choices = choices;
+  ForEveryHostChoice([&] {
     CString text("Type=0;ATIME=5[s];");
-    CDialogRobot robot;
-    INT_PTR result = RunOn(text, robot, [&](CDialogRobot& ui) {
+    INT_PTR result = RunOn(text, [&](CDialogRobot& ui) {
       ui.Choose(IDC_SLAVE, "1");
       ui.Click(IDC_CALL_FUNCTION);
       EXPECT_TRUE(ui.MessageBoxes().empty());
-      if (!choices.bClickExchange) {
+      if (!m_choices.bClickExchange) {
         ui.Click(IDOK);
         ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kFunctionRequired}));
         EXPECT_EQ(ui.FocusID(), IDC_FUNCTION);
@@ -94,7 +85,7 @@ TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_STREQ(text, "Type=2;ATIME=5[s];Slave=0;Function=\"NotYetWritten\";Wait=0;");
-  }
+  });
 }
 
 // OK confirms exactly the times that the parameter text reads back.
@@ -211,8 +202,7 @@ TEST_F(EditorTest, OkConfirmsOnlyTextThatTranslates) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     CString text(c.text);
-    CDialogRobot robot;
-    INT_PTR result = RunOn(text, robot, [&c](CDialogRobot& ui) {
+    INT_PTR result = RunOn(text, [&c](CDialogRobot& ui) {
       EXPECT_EQ(ui.Text(IDC_TIMEOUT), c.shown);
       ui.Click(IDOK);
       if (!c.refusedAtFirstOk) return;
