@@ -11,46 +11,6 @@ class CMC_Motion;
 class CMC_Parameter;
 class CComboBox;
 
-struct MC_PARAM_ITEM;
-
-// The items of a parameter text, found in one pass when a text is first read and shared by the
-// reads that follow on the same text. It keeps a shared copy of that text: while the copy is
-// held, a write to the caller's text goes to a fresh buffer, so an unchanged buffer means
-// unchanged items. Up to 16 items need no allocation; a longer text grows the index on the heap,
-// or, when that memory cannot be had, is scanned at each read instead.
-class MCK_API CMC_TextItemIndex {
-public:
-  CMC_TextItemIndex() : m_count(0), m_capacity(kInlineItems), m_items(m_inline) {}
-  ~CMC_TextItemIndex();
-
-  // Counts the items of the key and gives the first one in item.
-  int Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item);
-  // The items the index has room for.
-  int GetCapacity() const { return m_capacity; }
-
-private:
-  // Not copyable: declared and never defined.
-  CMC_TextItemIndex(const CMC_TextItemIndex&);
-  CMC_TextItemIndex& operator=(const CMC_TextItemIndex&);
-
-  enum { kInlineItems = 16 };
-  // An item by offsets into the text, with its key's first character to tell keys apart quickly.
-  struct Item {
-    int begin, end, keyLength, value, valueLength;
-    char firstChar;
-    unsigned char flags;
-  };
-  void Build(const CString& text);
-  // Room for the items of the rest of the text, pRest on; false when it cannot be had.
-  bool Grow(const char* pRest, int nRestLength);
-
-  CString m_text;
-  int m_count;  // -1: the items did not fit, the text is scanned at each read
-  int m_capacity;
-  Item* m_items;
-  Item m_inline[kInlineItems];
-};
-
 // Chooses which slaves a slave list offers: nonzero for a slave setup to list.
 typedef int (*MC_PFN_SLAVEFILTER)(CMC_Setup* pSlaveSetup);
 // FillSlaveAxisIDsCombo option: no entry for "no slave".
@@ -110,6 +70,4 @@ public:
 private:
   CMC_EditMotionInternalData(const CMC_EditMotionInternalData&);
   CMC_EditMotionInternalData& operator=(const CMC_EditMotionInternalData&);
-
-  CMC_TextItemIndex m_items;
 };

@@ -31,11 +31,26 @@ CString ErrorLine(const char* pszKey, const char* pszFormat, const char* pszDeta
 
 MC_SHORT_TEXT Echo(const MC_PARAM_ITEM& item) { return MC_EchoValue(item.value, item.valueLength); }
 
-// The one well-formed item of the key. False with the error line, which stays empty when the
-// item is merely absent.
-bool FindItem(CMC_TextItemIndex& index, const CString& text, const char* pszKey, MC_PARAM_ITEM& item,
-              CString& error) {
-  int count = index.Find(text, pszKey, static_cast<int>(std::strlen(pszKey)), item);
+// Counts the items of the key by reading the whole text, and gives the first one in item.
+int ScanItems(const CString& text, const char* pszKey, MC_PARAM_ITEM& item) {
+  CParameterTextReader reader(text, text.GetLength());
+  return reader.Find(pszKey, item);
+}
+
+// Whether two keys of n characters whose first ones match are the same. Keys are short: a loop
+// in line costs less than a call to memcmp.
+bool SameKeyTail(const char* a, const char* b, int n) {
+  for (int i = 1; i < n; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+// The one well-formed item of the key, through the index the calling thread lends pOwner. False
+// with the error line, which stays empty when the item is merely absent.
+bool FindItem(const void* pOwner, const CString& text, const char* pszKey, MC_PARAM_ITEM& item, CString& error) {
+  CTextItemIndex* index = MC_GetThreadTexts().indexes.Claim(pOwner);
+  int count = index != nullptr ? index->Find(text, pszKey, static_cast<int>(std::strlen(pszKey)), item)
+                               : ScanItems(text, pszKey, item);
   if (count == 1 && item.hasEquals && !item.unterminated && item.hasSemicolon) return true;
   if (count > 1)
     error = ErrorLine(pszKey, " is given more than once");
@@ -52,11 +67,11 @@ CString MissingLine(const char* pszKey) { return ErrorLine(pszKey, " is missing"
 
 // A whole number of the item, parsed as Wide and range-checked; empty text on success.
 template <class T, class Wide>
-CString ReadRanged(CMC_TextItemIndex& index, const CString& text, const char* pszKey, T& field, T min, T max, bool optional,
+CString ReadRanged(const void* pOwner, const CString& text, const char* pszKey, T& field, T min, T max, bool optional,
                    bool (*parse)(const char*, int, Wide&, bool&), const char* pszNotNumber, const char* pszRange) {
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(index, text, pszKey, item, error)) return error.IsEmpty() && !optional ? MissingLine(pszKey) : error;
+  if (!FindItem(pOwner, text, pszKey, item, error)) return error.IsEmpty() && !optional ? MissingLine(pszKey) : error;
   Wide value = 0;
   bool overflow = false;
   if (item.quoted || !parse(item.value, item.valueLength, value, overflow)) return ErrorLine(pszKey, pszNotNumber, Echo(item));
@@ -69,9 +84,9 @@ CString ReadRanged(CMC_TextItemIndex& index, const CString& text, const char* ps
   return error;
 }
 
-CString ReadInteger(CMC_TextItemIndex& index, const CString& text, const char* pszKey, int& field, int min, int max,
+CString ReadInteger(const void* pOwner, const CString& text, const char* pszKey, int& field, int min, int max,
                     bool optional) {
-  return ReadRanged<int, long long>(index, text, pszKey, field, min, max, optional, MC_ParseInteger,
+  return ReadRanged<int, long long>(pOwner, text, pszKey, field, min, max, optional, MC_ParseInteger,
                                     ": \"%s\" is not a whole number", "%d to %d");
 }
 
@@ -120,11 +135,19 @@ namespace {
 enum : unsigned char { kHasEquals = 1, kQuoted = 2, kUnterminated = 4, kHasSemicolon = 8 };
 }  // namespace
 
-CMC_TextItemIndex::~CMC_TextItemIndex() {
+CTextItemIndex::~CTextItemIndex() {
   if (m_items != m_inline) AfxFreeMemory(m_items);
 }
 
-bool CMC_TextItemIndex::Grow(const char* pRest, int nRestLength) {
+void CTextItemIndex::Reset() {
+  m_text.Empty();
+  if (m_items != m_inline) AfxFreeMemory(m_items);
+  m_items = m_inline;
+  m_capacity = kInlineItems;
+  m_count = 0;
+}
+
+bool CTextItemIndex::Grow(const char* pRest, int nRestLength) {
   // Room for exactly the items there are, counted by reading the rest once: one allocation,
   // however long the items are.
   CParameterTextReader reader(pRest, nRestLength);
@@ -142,7 +165,7 @@ bool CMC_TextItemIndex::Grow(const char* pRest, int nRestLength) {
   return true;
 }
 
-void CMC_TextItemIndex::Build(const CString& text) {
+void CTextItemIndex::Build(const CString& text) {
   m_text = text;
   m_count = 0;
   CParameterTextReader reader(text, text.GetLength());
@@ -161,21 +184,18 @@ void CMC_TextItemIndex::Build(const CString& text) {
   }
 }
 
-int CMC_TextItemIndex::Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item) {
+int CTextItemIndex::Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item) {
   // The same buffer is the same text: it cannot change while m_text shares it.
   if (m_text.GetString() != text.GetString()) Build(text);
+  if (m_count < 0) return ScanItems(text, pszKey, item);
   const char* p = text;
-  if (m_count < 0) {
-    CParameterTextReader reader(p, text.GetLength());
-    return reader.Find(pszKey, item);
-  }
   const Item* first = nullptr;
   int count = 0;
   const char firstChar = nKeyLength > 0 ? pszKey[0] : '\0';
   for (int i = 0; i < m_count; ++i) {
     const Item& candidate = m_items[i];
     if (candidate.keyLength == nKeyLength && candidate.firstChar == firstChar &&
-        std::memcmp(p + candidate.begin, pszKey, static_cast<std::size_t>(nKeyLength)) == 0 && count++ == 0)
+        SameKeyTail(p + candidate.begin, pszKey, nKeyLength) && count++ == 0)
       first = &candidate;
   }
   if (first != nullptr) {
@@ -193,25 +213,49 @@ int CMC_TextItemIndex::Find(const CString& text, const char* pszKey, int nKeyLen
   return count;
 }
 
+CTextItemIndexes::CTextItemIndexes() {
+  for (const void*& owner : m_owners) owner = nullptr;
+}
+
+CTextItemIndex* CTextItemIndexes::ClaimOther(const void* pOwner) {
+  for (int i = 1; i < kIndexes; ++i)
+    if (m_owners[i] == pOwner) return &m_indexes[i];
+  for (int i = 0; i < kIndexes; ++i)
+    if (m_owners[i] == nullptr) {
+      m_owners[i] = pOwner;
+      return &m_indexes[i];
+    }
+  return nullptr;
+}
+
+void CTextItemIndexes::Release(const void* pOwner) {
+  for (int i = 0; i < kIndexes; ++i)
+    if (m_owners[i] == pOwner) {
+      m_owners[i] = nullptr;
+      m_indexes[i].Reset();
+      return;
+    }
+}
+
 CString CMC_EditMotionInternalData::ReadRadioParam(CString& text, const char* key, int& field, int min, int max) {
-  return ReadInteger(m_items, text, key, field, min, max, false);
+  return ReadInteger(this, text, key, field, min, max, false);
 }
 
 void CMC_EditMotionInternalData::ReadOptionalRadioParam(CString& text, const char* key, int& field, int min, int max) {
-  ReadInteger(m_items, text, key, field, min, max, true);
+  ReadInteger(this, text, key, field, min, max, true);
 }
 
 CString CMC_EditMotionInternalData::ReadHexaParam(CString& text, const char* key, uint32_t& field, uint32_t min,
                                                   uint32_t max) {
   return ReadRanged<uint32_t, unsigned long long>(
-      m_items, text, key, field, min, max, false, MC_ParseHexa,
+      this, text, key, field, min, max, false, MC_ParseHexa,
       ": \"%s\" is not a hexadecimal number (0x and hexadecimal digits)", "0x%X to 0x%X");
 }
 
 CString CMC_EditMotionInternalData::ReadStringParam(CString& text, const char* key, CString& field) {
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(m_items, text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
+  if (!FindItem(this, text, key, item, error)) return error.IsEmpty() ? MissingLine(key) : error;
   if (!item.quoted) return ErrorLine(key, ": \"%s\" is not a text in double quotes", Echo(item));
   // A name ends at its first NUL wherever the kernel takes it as const char*: "F5\0x" would be
   // checked and called as F5 but written back whole.
@@ -227,7 +271,7 @@ CString CMC_EditMotionInternalData::ReadOptionalDataParam(CString& text, const c
   field.SetName(name);
   MC_PARAM_ITEM item;
   CString error;
-  if (!FindItem(m_items, text, name, item, error)) {
+  if (!FindItem(this, text, name, item, error)) {
     present = error.IsEmpty() ? 0 : 1;
     return error;
   }

@@ -3,6 +3,8 @@
 // at most a fixed number of times, so finding a key costs time linear in the text.
 #pragma once
 
+#include "mckernel.h"
+
 // One item as it stands in the text. Offsets count from the start of the text.
 struct MC_PARAM_ITEM {
   int begin = 0;          // first character of the key
@@ -40,4 +42,44 @@ private:
   const char* m_text;
   int m_length;
   int m_pos = 0;
+};
+
+// The items of a parameter text, found in one pass when a text is first read and shared by the
+// reads that follow on the same text. It keeps a shared copy of that text: while the copy is
+// held, a write to the caller's text goes to a fresh buffer, so an unchanged buffer means
+// unchanged items. Up to 16 items need no allocation; a longer text grows the index on the heap,
+// or, when that memory cannot be had, is scanned at each read instead.
+class MCK_API CTextItemIndex {
+public:
+  CTextItemIndex() : m_count(0), m_capacity(kInlineItems), m_items(m_inline) {}
+  ~CTextItemIndex();
+
+  // Counts the items of the key and gives the first one in item.
+  int Find(const CString& text, const char* pszKey, int nKeyLength, MC_PARAM_ITEM& item);
+  // Lets go of the text and of any room on the heap, as a new index.
+  void Reset();
+  // The items the index has room for.
+  int GetCapacity() const { return m_capacity; }
+
+private:
+  // Not copyable: declared and never defined.
+  CTextItemIndex(const CTextItemIndex&);
+  CTextItemIndex& operator=(const CTextItemIndex&);
+
+  enum { kInlineItems = 16 };
+  // An item by offsets into the text, with its key's first character to tell keys apart quickly.
+  struct Item {
+    int begin, end, keyLength, value, valueLength;
+    char firstChar;
+    unsigned char flags;
+  };
+  void Build(const CString& text);
+  // Room for the items of the rest of the text, pRest on; false when it cannot be had.
+  bool Grow(const char* pRest, int nRestLength);
+
+  CString m_text;
+  int m_count;  // -1: the items did not fit, the text is scanned at each read
+  int m_capacity;
+  Item* m_items;
+  Item m_inline[kInlineItems];
 };

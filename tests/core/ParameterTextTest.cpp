@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "MC_Kernel.h"
 #include "ParameterTextReader.h"
@@ -325,13 +326,37 @@ TEST(TextItemIndex, RoomFollowsTheItemsNotTheLength) {
   CString filler(';', 10 * 1000 * 1000 / 17), text;
   for (int i = 0; i < 17; ++i) text.AppendFormat("N%d=\"%s\";", i, filler.GetString());
   text += "Type=2;";
-  CMC_TextItemIndex index;
+  CTextItemIndex index;
   MC_PARAM_ITEM item;
   EXPECT_EQ(index.Find(text, "Type", 4, item), 1);
   EXPECT_EQ(CString(item.value, item.valueLength), "2");
   EXPECT_EQ(index.Find(text, "N16", 3, item), 1);
   EXPECT_EQ(item.valueLength, filler.GetLength());
   EXPECT_LE(index.GetCapacity(), 2 * 18);
+}
+
+// An element's index goes back to the thread with the element, its text and its room on the heap
+// let go, also with more elements reading at once than the thread has indexes for.
+TEST(TextItemIndex, GoesBackWithItsElement) {
+  CMC_Setup setup;
+  CMC_Motion motion;
+  long long live = AfxGetLiveAllocationCount();
+  {
+    CString texts[6];
+    std::unique_ptr<CMC_EditMotionInternalData> data[6];
+    for (int i = 0; i < 6; ++i) {
+      for (int j = 0; j < 20; ++j) texts[i].AppendFormat("N%d=%d;", j, j);
+      texts[i].AppendFormat("Type=%d;", i);
+      data[i] = std::make_unique<CMC_EditMotionInternalData>(setup, motion);
+    }
+    for (int round = 0; round < 2; ++round)
+      for (int i = 0; i < 6; ++i) {
+        int type = -1;
+        EXPECT_EQ(data[i]->ReadRadioParam(texts[i], "Type", type, 0, 9), "");
+        EXPECT_EQ(type, i);
+      }
+  }
+  EXPECT_EQ(AfxGetLiveAllocationCount(), live);
 }
 
 // Short decimals are converted without the C library: they must give its double exactly.
