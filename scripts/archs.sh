@@ -41,8 +41,13 @@ mc_find_archs() {
 
 mc_builds() { case " $MC_BUILD_ARCHS " in *" $1 "*) return 0 ;; esac; return 1; }
 mc_runs() { case " $MC_RUN_ARCHS " in *" $1 "*) return 0 ;; esac; return 1; }
-# The CMake preset of an architecture's Windows build.
-mc_preset() { case $1 in x64) echo windows ;; x86) echo windows-x86 ;; esac; }
+# The CMake preset of an architecture's Windows build, the one table of them that every script
+# uses; it fails for another architecture.
+mc_preset() { case $1 in x64) echo windows ;; x86) echo windows-x86 ;; *) return 1 ;; esac; }
+# The build folder of an architecture: build/PRESET, as the presets' binaryDir makes it.
+mc_build_dir() { mc_dir_preset=$(mc_preset "$1") && echo "$here/build/$mc_dir_preset"; }
+# A variable of a build folder's CMake cache (the version, the module's .def).
+mc_cached() { sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"; }
 
 # Installs the named parts and, for each architecture built and run, its MinGW-w64 and Wine.
 # Where Wine's 32-bit side cannot be installed (a mirror in mid-sync may offer its i386 libraries

@@ -16,20 +16,22 @@
 #  define ELEMENT_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
-ELEMENT_EXPORT const char* GetName();
-ELEMENT_EXPORT const char* GetClassName();
-ELEMENT_EXPORT int GetOrderID();
-ELEMENT_EXPORT int IsEnabled(CMC_Setup* pSetup);
-// A null pointer from a faulty host gives empty out (and 0) rather than a crash.
-ELEMENT_EXPORT void GetDefaultParameters(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pOut);
-ELEMENT_EXPORT int TranslateMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut);
-ELEMENT_EXPORT int EditMotionSequence(CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText);
+// Each export once, as EXPORT(name, result, parameters): the declarations and PFN_ types below,
+// the module's .def (made from these lines by module/CMakeLists.txt) and the tests' lists come
+// from here. GetDefaultParameters: a null pointer from a faulty host gives empty out (and 0)
+// rather than a crash.
+#define ELEMENT_EXPORTS(EXPORT) \
+  EXPORT(GetName, const char*, ()) \
+  EXPORT(GetClassName, const char*, ()) \
+  EXPORT(GetOrderID, int, ()) \
+  EXPORT(IsEnabled, int, (CMC_Setup* pSetup)) \
+  EXPORT(GetDefaultParameters, void, (CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pOut)) \
+  EXPORT(TranslateMotionSequence, int, (CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText, CString* pOut)) \
+  EXPORT(EditMotionSequence, int, (CMC_Setup* pSetup, CMC_Motion* pMotion, CString* pText))
 
-// What GetProcAddress gives, as the host calls it.
-typedef decltype(&GetName) PFN_GetName;
-typedef decltype(&GetClassName) PFN_GetClassName;
-typedef decltype(&GetOrderID) PFN_GetOrderID;
-typedef decltype(&IsEnabled) PFN_IsEnabled;
-typedef decltype(&GetDefaultParameters) PFN_GetDefaultParameters;
-typedef decltype(&TranslateMotionSequence) PFN_TranslateMotionSequence;
-typedef decltype(&EditMotionSequence) PFN_EditMotionSequence;
+// Each export, and as PFN_name what GetProcAddress gives, as the host calls it.
+#define ELEMENT_DECLARE_EXPORT(name, result, parameters) \
+  ELEMENT_EXPORT result name parameters; \
+  typedef decltype(&name) PFN_##name;
+ELEMENT_EXPORTS(ELEMENT_DECLARE_EXPORT)
+#undef ELEMENT_DECLARE_EXPORT

@@ -61,8 +61,15 @@ def check_commands(src, work, faults):
     link = open(os.path.join(work, "module/CMakeFiles/SlaveManagement.dir/link.txt")).read()
     if "res/SlaveManagement.rc" not in rules:
         faults.append("the resource script is not compiled into the DLL")
-    if "/DEF:" + os.path.join(src, "module/SlaveManagement.def") not in link or "/dll" not in link:
-        faults.append("the DLL is not linked with the module's .def")
+    cache = open(os.path.join(work, "CMakeCache.txt")).read()
+    module_def = re.search(r"^MC_MODULE_DEF:INTERNAL=(.*)$", cache, re.M)
+    if not module_def or not os.path.isfile(module_def.group(1)):
+        faults.append("the configuration made no .def for the module")
+    else:
+        # The link line names it from the module's build folder.
+        linked = {os.path.normpath(os.path.join(work, "module", d)) for d in re.findall(r"/DEF:(\S+)", link)}
+        if linked != {os.path.normpath(module_def.group(1))} or "/dll" not in link:
+            faults.append("the DLL is not linked with the module's .def")
 
 
 def check_names(work, arch, nm, faults):

@@ -9,8 +9,6 @@ import sys
 
 import pefile
 
-EXPORTS = {"GetName", "GetClassName", "GetOrderID", "IsEnabled", "GetDefaultParameters",
-           "TranslateMotionSequence", "EditMotionSequence"}
 MACHINES = {"x86": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
             "x64": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]}
 RT = pefile.RESOURCE_TYPE
@@ -51,15 +49,28 @@ def resource_keys(pe):
     return keys
 
 
-def check_module(pe, machine, version, faults):
+def def_exports(path):
+    """The names a module definition file lists under EXPORTS."""
+    names, listing = set(), False
+    with open(path) as f:
+        for line in f:
+            words = line.split()
+            if words and words[0] in ("LIBRARY", "EXPORTS"):
+                listing = words[0] == "EXPORTS"
+            elif words and listing:
+                names.add(words[0])
+    return names
+
+
+def check_module(pe, machine, version, exports, faults):
     if pe.FILE_HEADER.Machine != MACHINES[machine]:
         faults.append(f"machine type 0x{pe.FILE_HEADER.Machine:X}, not {machine}")
     if not pe.is_dll():
         faults.append("not a DLL")
     names = {s.name.decode("ascii") for s in pe.DIRECTORY_ENTRY_EXPORT.symbols if s.name} \
         if hasattr(pe, "DIRECTORY_ENTRY_EXPORT") else set()
-    if names != EXPORTS:
-        faults.append(f"exports {sorted(names)}, not {sorted(EXPORTS)}")
+    if names != exports:
+        faults.append(f"exports {sorted(names)}, not {sorted(exports)}")
     present = resource_keys(pe)
     for key in RESOURCES:
         if key not in present:
@@ -114,16 +125,19 @@ def main():
     parser.add_argument("module")
     parser.add_argument("--machine", choices=sorted(MACHINES), required=True)
     parser.add_argument("--version", required=True, help="expected file and product version, 1.2.3.4")
+    parser.add_argument("--def", dest="def_file", required=True,
+                        help="the module's .def, which names the exports the host finds")
     parser.add_argument("--exact", action="store_true", help="every DLL beside the module must be needed")
     parser.add_argument("--kit", action="store_true", help=f"a trial kit: {KIT_HOST} and its DLLs are beside the module")
     args = parser.parse_args()
     faults = []
-    check_module(load(args.module), args.machine, args.version, faults)
+    exports = def_exports(args.def_file)
+    check_module(load(args.module), args.machine, args.version, exports, faults)
     check_closure(args.module, args.machine, args.exact, args.kit, faults)
     for fault in faults:
         print(f"{args.module}: {fault}")
     if not faults:
-        print(f"{args.module}: {args.machine}, {len(EXPORTS)} exports, {len(RESOURCES)} resources, imports closed")
+        print(f"{args.module}: {args.machine}, {len(exports)} exports, {len(RESOURCES)} resources, imports closed")
     return 1 if faults else 0
 
 

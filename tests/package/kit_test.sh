@@ -4,12 +4,12 @@
 # it passes the host view, and its own mchost.exe runs the module from there, while another
 # program's libstdc++-6.dll lies in the current directory and in a folder on the PATH, where a
 # copy of the kit without its own is seen to take that one.
-# usage: kit_test.sh ZIP ARCH VERSION UIROBOT FOREIGN-LIBSTDC++
+# usage: kit_test.sh ZIP ARCH VERSION UIROBOT FOREIGN-LIBSTDC++ MODULE-DEF
 set -u
-zip=$1 arch=$2 version=$3 robot=$4 foreign=$5
+zip=$1 arch=$2 version=$3 robot=$4 foreign=$5 def=$6
 # The test runs from another directory: the files it is given are taken by their full paths.
 absolute() { case $1 in /*) printf '%s' "$1" ;; *) printf '%s/%s' "$PWD" "$1" ;; esac; }
-zip=$(absolute "$zip") robot=$(absolute "$robot") foreign=$(absolute "$foreign")
+zip=$(absolute "$zip") robot=$(absolute "$robot") foreign=$(absolute "$foreign") def=$(absolute "$def")
 src=$(cd "$(dirname "$0")/../.." && pwd)
 run=$src/scripts/wine-run
 failed=0
@@ -62,7 +62,7 @@ kit="$WINEPREFIX/drive_c/Trial kits/$root" kitwin="C:\\Trial kits\\$root"
 sed -n 1p "$kit/README.txt" | grep -q "Slave Management $version, trial kit for $bits-bit Windows" ||
   fail "README.txt does not begin with the version and bitness"
 /usr/bin/python3 "$src/tests/package/host_view_check.py" "$kit/SlaveManagement.dll" \
-  --machine "$arch" --version "$version" --exact --kit || fail "host view of the kit"
+  --machine "$arch" --version "$version" --def "$def" --exact --kit || fail "host view of the kit"
 
 # The foreign DLL where a careless search would take it; Wine prepends WINEPATH to the PATH.
 mkdir "$tmp/cwd" "$tmp/path" && cp "$foreign" "$tmp/cwd/" && cp "$foreign" "$tmp/path/" || exit 2

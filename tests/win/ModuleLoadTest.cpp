@@ -52,8 +52,9 @@ TEST(ModuleFile, ExportsOnlyTheElementFunctions) {
   const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
   auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
   auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
-  const char* const known[] = {"GetName", "GetClassName", "GetOrderID", "IsEnabled",
-                               "GetDefaultParameters", "TranslateMotionSequence", "EditMotionSequence"};
+#define EXPORT_NAME(name, result, parameters) #name,
+  const char* const known[] = {ELEMENT_EXPORTS(EXPORT_NAME)};
+#undef EXPORT_NAME
   CString all;
   for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
     const char* name = reinterpret_cast<const char*>(base + names[i]);
@@ -63,8 +64,7 @@ TEST(ModuleFile, ExportsOnlyTheElementFunctions) {
     EXPECT_TRUE(isKnown) << "unexpected export " << name;
   }
   ::FreeLibrary(h);
-  for (const char* name : {"GetName", "GetClassName", "GetOrderID", "IsEnabled", "GetDefaultParameters",
-                           "TranslateMotionSequence", "EditMotionSequence"}) {
+  for (const char* name : known) {
     CString word;
     word.Format("%s ", name);
     EXPECT_NE(all.Find(word), -1) << name;
