@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ElementModule.h"
+#include "ModuleVersion.h"
 #include "afxres.h"
 #include "resource.h"
 
@@ -182,7 +183,10 @@ TEST_F(Resources, ManifestAsksForInvokerLevelAndDpiAwareness) {
   EXPECT_NE(text.find(">true</dpiAware>"), std::string::npos);
 }
 
-TEST(ModuleVersion, IsOneZeroZeroOneForUSEnglishUnicode) {
+// The version is the build's one (the project's in CMakeLists.txt, through ModuleVersion.h).
+TEST(ModuleVersion, IsTheBuildsForUSEnglishUnicode) {
+  const WORD version[] = {MC_VERSION_NUMBERS};
+  const DWORD ms = static_cast<DWORD>(version[0]) << 16 | version[1], ls = static_cast<DWORD>(version[2]) << 16 | version[3];
   CString path = CElementModule::GetDefaultPath();
   DWORD handle = 0;
   DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
@@ -192,10 +196,10 @@ TEST(ModuleVersion, IsOneZeroZeroOneForUSEnglishUnicode) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT len = 0;
   ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &len));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+  EXPECT_EQ(fixed->dwFileVersionMS, ms);
+  EXPECT_EQ(fixed->dwFileVersionLS, ls);
+  EXPECT_EQ(fixed->dwProductVersionMS, ms);
+  EXPECT_EQ(fixed->dwProductVersionLS, ls);
   WORD* translation = nullptr;
   ASSERT_TRUE(::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &len));
   ASSERT_EQ(len, 4u) << "one language";
@@ -203,7 +207,7 @@ TEST(ModuleVersion, IsOneZeroZeroOneForUSEnglishUnicode) {
   EXPECT_EQ(translation[1], 0x04B0);
   char* value = nullptr;
   ASSERT_TRUE(::VerQueryValueA(block.data(), "\\StringFileInfo\\040904b0\\FileVersion", reinterpret_cast<void**>(&value), &len));
-  EXPECT_STREQ(value, "1, 0, 0, 1");
+  EXPECT_STREQ(value, MC_VERSION_TEXT);
   ASSERT_TRUE(::VerQueryValueA(block.data(), "\\StringFileInfo\\040904b0\\ProductVersion", reinterpret_cast<void**>(&value), &len));
-  EXPECT_STREQ(value, "1, 0, 0, 1");
+  EXPECT_STREQ(value, MC_VERSION_TEXT);
 }
