@@ -1,11 +1,10 @@
 #include "ThreadTexts.h"
 
+#if !defined(_WIN32)
 __thread MC_THREAD_TEXTS* t_pThreadTexts = nullptr;
 
-#if !defined(_WIN32)
 namespace {
-// Natively the thread's end frees its set. On Windows, emulated TLS must not run destructors at
-// thread end; the kernel's DllMain ends each thread's set instead.
+// Natively the thread's end frees its set; on Windows the kernel's DllMain does.
 struct CThreadTextsEnd {
   ~CThreadTextsEnd() { MC_EndThreadTexts(); }
 };
@@ -17,11 +16,15 @@ MC_THREAD_TEXTS& MC_MakeThreadTexts() {
   static thread_local CThreadTextsEnd end;
   (void)end;
 #endif
-  t_pThreadTexts = new MC_THREAD_TEXTS;
-  return *t_pThreadTexts;
+  MC_THREAD_TEXTS* pTexts = new MC_THREAD_TEXTS;
+  if (!MC_SetThreadTexts(pTexts)) {
+    delete pTexts;
+    AfxThrowMemoryException();
+  }
+  return *pTexts;
 }
 
 void MC_EndThreadTexts() {
-  delete t_pThreadTexts;
-  t_pThreadTexts = nullptr;
+  delete MC_FindThreadTexts();
+  MC_SetThreadTexts(nullptr);
 }

@@ -37,9 +37,23 @@ struct MC_THREAD_TEXTS {
   CTextItemIndexes indexes;
 };
 
-// The calling thread's set: a plain pointer, null until the thread first uses it. __thread asks
-// for no initialisation, so natively a read of it is one load in line.
+#if defined(_WIN32)
+// The calling thread's set, or null where it has none yet; on Windows in a slot of the system's
+// thread-local storage that the kernel's DLL holds, as emulated TLS costs several times as much
+// per read.
+MC_THREAD_TEXTS* MC_FindThreadTexts();
+// Keeps pTexts as the calling thread's set; false when the system has no room for it.
+bool MC_SetThreadTexts(MC_THREAD_TEXTS* pTexts);
+#else
+// A plain pointer, null until the thread first uses it: __thread asks for no initialisation, so
+// a read of it is one load in line.
 extern __thread MC_THREAD_TEXTS* t_pThreadTexts;
+inline MC_THREAD_TEXTS* MC_FindThreadTexts() { return t_pThreadTexts; }
+inline bool MC_SetThreadTexts(MC_THREAD_TEXTS* pTexts) {
+  t_pThreadTexts = pTexts;
+  return true;
+}
+#endif
 // Makes the calling thread's set.
 MC_THREAD_TEXTS& MC_MakeThreadTexts();
 // Frees the calling thread's set; a later use makes a new one. The kernel's DLL does so as each
@@ -47,6 +61,7 @@ MC_THREAD_TEXTS& MC_MakeThreadTexts();
 void MC_EndThreadTexts();
 
 // The calling thread's set, made on its first use.
-inline MC_THREAD_TEXTS& MC_GetThreadTexts() { return t_pThreadTexts != nullptr ? *t_pThreadTexts : MC_MakeThreadTexts(); }
-// The calling thread's set, or null where it has none yet.
-inline MC_THREAD_TEXTS* MC_FindThreadTexts() { return t_pThreadTexts; }
+inline MC_THREAD_TEXTS& MC_GetThreadTexts() {
+  MC_THREAD_TEXTS* pTexts = MC_FindThreadTexts();
+  return pTexts != nullptr ? *pTexts : MC_MakeThreadTexts();
+}
