@@ -1,6 +1,7 @@
 // The tokenizer of parameter text: a sequence of items "Key=Value;". It works on the text's
 // bytes and length (any byte, NUL included, may occur), allocates nothing and reads every byte
-// at most a fixed number of times, so finding a key costs time linear in the text.
+// at most a fixed number of times, so finding a key costs time linear in the text. Below it, the
+// index of a text's items that the element-data reads share.
 #pragma once
 
 #include "mckernel.h"
