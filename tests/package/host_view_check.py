@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""Checks a built element module the way a host sees it: the machine type, the exports by name,
-the resources by type and ID, and that every DLL it needs, directly or through what it loads,
-is one of Windows' own, the host's mckernel.dll, or a file beside the module. In a trial kit the
-host is beside the module too: the DLLs are walked from both, and the kernel must be there."""
+"""Checks a built element module the way a host sees it: the machine type, the exports by name
+(exactly those its .def lists), the resources by type and ID, and that every DLL it needs,
+directly or through what it loads, is one of Windows' own, the host's mckernel.dll, or a file
+beside the module. In a trial kit the host is beside the module too: the DLLs are walked from
+both, and the kernel must be there."""
 import argparse
 import os
 import sys
