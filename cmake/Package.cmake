@@ -9,6 +9,15 @@ else()
 endif()
 set(MC_PACKAGE_NAME SlaveManagement-${PROJECT_VERSION}-trial-win${MC_PACKAGE_BITS})
 list(JOIN MC_RUNTIME_DLLS ", " MC_RUNTIME_LIST)
+# The exit statuses as the host's guide gives them, so that the kit says what the guide says:
+# the paragraph under "### Exit status" in docs/HOST.md, without its code marks.
+file(READ ${PROJECT_SOURCE_DIR}/docs/HOST.md host_guide)
+string(REGEX MATCH "\n### Exit status\n\n([^\n]+(\n[^\n]+)*)" unused "${host_guide}")
+if(NOT CMAKE_MATCH_1)
+  message(FATAL_ERROR "docs/HOST.md has no paragraph under \"### Exit status\" for the kit's README")
+endif()
+string(REPLACE "`" "" MC_EXIT_STATUS "${CMAKE_MATCH_1}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/HOST.md)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in ${CMAKE_BINARY_DIR}/package/README.txt @ONLY)
 
 set(MC_PACKAGE_FILES $<TARGET_FILE:mchost> $<TARGET_FILE:mckernel> $<TARGET_FILE:platform>

@@ -1,6 +1,6 @@
 # SlaveManagement.dll as Visual C++ builds it for a real host: the module's folders (module/,
 # element/, translate/, editor/, res/) on MFC 11 in a shared DLL, multi-byte characters, against
-# the host's kernel headers and import library. The stand-ins (platform/, kernel/, hostapp/) and
+# the host's kernel headers and import library. The stand-ins (standins/: platform, kernel, hostapp) and
 # the tests are not part of this build.
 #
 #   cmake -S . -B build-vc -G "Visual Studio 11 2012" -A Win32 -DMC_HOST_KERNEL_LIBRARY=C:/.../mckernel.lib

@@ -61,7 +61,7 @@ kit="$WINEPREFIX/drive_c/Trial kits/$root" kitwin="C:\\Trial kits\\$root"
 /usr/bin/python3 -m zipfile -e "$zip" "$WINEPREFIX/drive_c/Trial kits" || exit 2
 sed -n 1p "$kit/README.txt" | grep -q "Slave Management $version, trial kit for $bits-bit Windows" ||
   fail "README.txt does not begin with the version and bitness"
-/usr/bin/python3 "$src/tests/package/host_view_check.py" "$kit/SlaveManagement.dll" \
+/usr/bin/python3 "$src/tests/module/exports/host_view_check.py" "$kit/SlaveManagement.dll" \
   --machine "$arch" --version "$version" --def "$def" --exact --kit || fail "host view of the kit"
 
 # The foreign DLL where a careless search would take it; Wine prepends WINEPATH to the PATH.

@@ -1,5 +1,5 @@
 # The module's Visual C++ build, configured and compiled on Linux by clang-cl in the place of
-# Visual C++: its command line, dialect and ABI. tests/mfcdecl's declarations stand in for MFC's
+# Visual C++: its command line, dialect and ABI. tests/module/mfcdecl's declarations stand in for MFC's
 # headers, MinGW-w64's (MC_MSVC_SYSTEM_INCLUDES) for the Windows SDK's and the C++ library's.
 # Nothing links: the libraries of MFC and of the C run-time are Microsoft's.
 #   cmake -DCMAKE_TOOLCHAIN_FILE=ClangClToolchain.cmake -DMC_MSVC_ARCH=x64|x86 "-DMC_MSVC_SYSTEM_INCLUDES=DIR;..."

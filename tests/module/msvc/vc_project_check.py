@@ -19,7 +19,7 @@ import subprocess
 import sys
 
 MODULE_FOLDERS = ("module", "element", "translate", "editor")
-STAND_INS = ("platform", "kernel", "hostapp", "tests/support")
+STAND_INS = ("standins", "tests/support")
 DEFINES = ("_AFXDLL", "_MBCS", "_USRDLL")
 # The class a Microsoft C++ name belongs to: ?Name@Class@@... or, for a special member, ??0Class@@...
 SCOPE = re.compile(r"^(?:__imp_)?\?(?:\?_?[0-9A-Z]|[^?@]+@)(?P<scope>[^?@]+)@@")

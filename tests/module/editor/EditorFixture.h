@@ -12,16 +12,6 @@
 #include "TestNetworks.h"
 #include "resource.h"
 
-// Every combination of the base dialog's choices, for the cases whose behaviour depends on them.
-inline const std::vector<MC_EDITDLG_CHOICES>& EveryHostChoice() {
-  static const std::vector<MC_EDITDLG_CHOICES> choices = {{0, 1}, {1, 1}, {0, 0}, {1, 0}};
-  return choices;
-}
-inline std::string Describe(const MC_EDITDLG_CHOICES& c) {
-  return std::string("--check-input ") + (c.bCheckInputAlways ? "always" : "ok") + " --click-exchange " +
-         (c.bClickExchange ? "on" : "off");
-}
-
 class EditorTest : public ::testing::Test {
 public:
   // The dialog is built in memory that holds no zeros, as a host's stack may: whatever it leaves
@@ -49,8 +39,9 @@ protected:
   }
   // Runs body once under each combination of the base dialog's choices, set in m_choices.
   void ForEveryHostChoice(const std::function<void()>& body) {
-    for (const MC_EDITDLG_CHOICES& choices : EveryHostChoice()) {
-      SCOPED_TRACE(Describe(choices));
+    for (MC_EDITDLG_CHOICES choices : {MC_EDITDLG_CHOICES{0, 1}, {1, 1}, {0, 0}, {1, 0}}) {
+      SCOPED_TRACE(std::string("--check-input ") + (choices.bCheckInputAlways ? "always" : "ok") +
+                   " --click-exchange " + (choices.bClickExchange ? "on" : "off"));
       m_choices = choices;
       body();
     }
