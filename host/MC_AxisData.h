@@ -8,13 +8,15 @@ class CMC_Motion;
 
 class MCK_API CMC_AxisData {
 public:
-  CMC_AxisData(CMC_Setup* pSetup, CMC_Motion* pMotion);
   // The slave's own setup and motion program; either may be null.
-  virtual CMC_Setup* GetAxisSetup();
-  virtual CMC_Motion* GetAxisMotion();
+  virtual CMC_Setup* GetAxisSetup() = 0;
+  virtual CMC_Motion* GetAxisMotion() = 0;
   virtual ~CMC_AxisData();
 
+protected:
+  CMC_AxisData();
+
 private:
-  CMC_Setup* m_pSetup;
-  CMC_Motion* m_pMotion;
+  CMC_AxisData(const CMC_AxisData&);
+  CMC_AxisData& operator=(const CMC_AxisData&);
 };

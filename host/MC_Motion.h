@@ -1,8 +1,6 @@
 // The motion program of one drive: its functions and, on a motion controller, the axis data of
-// its slaves.
+// its slaves. Only the kernel makes motion programs.
 #pragma once
-
-#include <vector>
 
 #include "mckernel.h"
 
@@ -10,7 +8,6 @@ class CMC_AxisData;
 
 class MCK_API CMC_Motion {
 public:
-  CMC_Motion();
   virtual ~CMC_Motion();
 
   // The slave's axis data, or null when the program has none for it.
@@ -23,14 +20,10 @@ public:
   // Puts the physical-value item "name=value[unit];" into element parameter text.
   void AddToElemParameters(CString& text, const char* pszName, const char* pszUnit, const char* pszValue);
 
-  // Configuration, used by the kernel's drive networks. Axis data are borrowed.
-  void AddFunction(const char* pszName);
-  void SetSlaveAxis(int nSlave, CMC_AxisData* pAxis);
+protected:
+  CMC_Motion();
 
 private:
   CMC_Motion(const CMC_Motion&);
   CMC_Motion& operator=(const CMC_Motion&);
-
-  std::vector<CString> m_functions;
-  std::vector<CMC_AxisData*> m_slaveAxes;
 };

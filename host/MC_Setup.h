@@ -1,10 +1,8 @@
-// The setup of one drive: whether it is a motion controller, its control loop, its error
-// register and, for a motion controller, its slaves.
+// The setup of one drive: whether it is a motion controller, its error register and, for a
+// motion controller, its slaves. Only the kernel makes setups.
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <vector>
 
 #include "mckernel.h"
 
@@ -12,7 +10,6 @@ class CMC_Variable;
 
 class MCK_API CMC_Setup {
 public:
-  CMC_Setup();
   virtual ~CMC_Setup();
 
   // Nonzero for a motion controller; the value is the drive's configured one, unchanged.
@@ -26,27 +23,13 @@ public:
   BOOL MotionController_GetAxisIDOfSlave(unsigned char nSlave, unsigned char& nAxisID) const;
   // The variable of that name, or null. nFlags 1 searches the drive's own variables.
   CMC_Variable* FindVariable(const char* pszName, int nFlags) const;
-  // One control-loop period in milliseconds: the time unit "IU".
-  double GetLoopPeriodMs() const;
 
-  // Configuration, used by the kernel's drive networks.
-  void SetMotionController(int nValue);
-  void SetLoopPeriodMs(double dPeriod);
-  void SetErrorRegMask(uint32_t nMask);
-  void SetErrorRegDesc(int nBit, const char* pszText);
-  void AddVariable(const char* pszName);
-  void AddSlave(unsigned char nAxisID);
+protected:
+  CMC_Setup();
 
 private:
   CMC_Setup(const CMC_Setup&);
   CMC_Setup& operator=(const CMC_Setup&);
-
-  int m_motionController;
-  double m_loopPeriodMs;
-  uint32_t m_errorRegMask;
-  std::vector<CString> m_errorRegDesc;
-  std::vector<std::unique_ptr<CMC_Variable>> m_variables;
-  std::vector<unsigned char> m_slaveAxisIDs;
 };
 
 // The description function of the error-register bits.

@@ -1,13 +1,17 @@
-// A named variable of a drive's setup.
+// A named variable of a drive's setup; an element only asks whether the drive has it. Only the
+// kernel makes variables.
 #pragma once
 
 #include "mckernel.h"
 
 class MCK_API CMC_Variable {
 public:
-  explicit CMC_Variable(const char* pszName);
-  const CString& GetName() const { return m_name; }
+  virtual ~CMC_Variable();
+
+protected:
+  CMC_Variable();
 
 private:
-  CString m_name;
+  CMC_Variable(const CMC_Variable&);
+  CMC_Variable& operator=(const CMC_Variable&);
 };

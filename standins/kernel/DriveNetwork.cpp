@@ -60,8 +60,8 @@ CString Text(const json& value, const std::string& where, bool bName) {
   return converted;
 }
 
-std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
-  auto setup = std::make_unique<CMC_Setup>();
+std::unique_ptr<CMC_DriveSetup> ReadSetup(const json& j, const std::string& where) {
+  auto setup = std::make_unique<CMC_DriveSetup>();
   if (!j.is_object()) Fail(where, "must be an object");
   if (const json* v = Member(j, "motionController", where))
     setup->SetMotionController(static_cast<int>(Integer(*v, where + ".motionController", -2147483647LL - 1, 2147483647LL)));
@@ -84,8 +84,8 @@ std::unique_ptr<CMC_Setup> ReadSetup(const json& j, const std::string& where) {
   return setup;
 }
 
-std::unique_ptr<CMC_Motion> ReadMotion(const json& j, const std::string& where) {
-  auto motion = std::make_unique<CMC_Motion>();
+std::unique_ptr<CMC_DriveMotion> ReadMotion(const json& j, const std::string& where) {
+  auto motion = std::make_unique<CMC_DriveMotion>();
   if (const json* v = Member(j, "functions", where)) {
     if (!v->is_array()) Fail(where + ".functions", "must be an array of names");
     for (std::size_t i = 0; i < v->size(); ++i) {
@@ -107,9 +107,9 @@ public:
     const json* master = Member(doc, "master", "document");
     if (master == nullptr) Fail("document", "has no \"master\"");
     const json* setup = Member(*master, "setup", "master");
-    net->m_masterSetup = setup && !setup->is_null() ? ReadSetup(*setup, "master.setup") : std::make_unique<CMC_Setup>();
+    net->m_masterSetup = setup && !setup->is_null() ? ReadSetup(*setup, "master.setup") : std::make_unique<CMC_DriveSetup>();
     const json* motion = Member(*master, "motion", "master");
-    net->m_masterMotion = motion && !motion->is_null() ? ReadMotion(*motion, "master.motion") : std::make_unique<CMC_Motion>();
+    net->m_masterMotion = motion && !motion->is_null() ? ReadMotion(*motion, "master.motion") : std::make_unique<CMC_DriveMotion>();
     const json* slaves = Member(*master, "slaves", "master");
     if (slaves == nullptr) return net;
     if (!slaves->is_array()) Fail("master.slaves", "must be an array");
@@ -132,7 +132,7 @@ public:
       if (const json* v = Member(s, "motion", where); v && !v->is_null()) slave.motion = ReadMotion(*v, where + ".motion");
       net->m_masterSetup->AddSlave(slave.axisId);
       if (hasAxisData) {
-        slave.axisData = std::make_unique<CMC_AxisData>(slave.setup.get(), slave.motion.get());
+        slave.axisData = std::make_unique<CMC_DriveAxisData>(slave.setup.get(), slave.motion.get());
         net->m_masterMotion->SetSlaveAxis(static_cast<int>(i), slave.axisData.get());
       }
     }
@@ -184,11 +184,11 @@ std::unique_ptr<CMC_DriveNetwork> CMC_DriveNetwork::LoadDefault() {
   return LoadText(kDefaultNetworkJson, "built-in network", error);
 }
 
-CMC_Setup* CMC_DriveNetwork::GetSlaveSetup(int nSlave) const {
+CMC_DriveSetup* CMC_DriveNetwork::GetSlaveSetup(int nSlave) const {
   return nSlave >= 0 && nSlave < GetSlaveCount() ? m_slaves[nSlave].setup.get() : nullptr;
 }
 
-CMC_Motion* CMC_DriveNetwork::GetSlaveMotion(int nSlave) const {
+CMC_DriveMotion* CMC_DriveNetwork::GetSlaveMotion(int nSlave) const {
   return nSlave >= 0 && nSlave < GetSlaveCount() ? m_slaves[nSlave].motion.get() : nullptr;
 }
 

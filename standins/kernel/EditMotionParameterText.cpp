@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "MC_EditMotionInternalData.h"
 #include "MC_Motion.h"

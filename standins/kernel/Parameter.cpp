@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "MC_Setup.h"
+#include "MC_DriveSetup.h"
 #include "SharedNames.h"
 #include "ThreadTexts.h"
 #include "TimeValue.h"
@@ -13,6 +13,9 @@
 namespace {
 const char* const kUnitNames[] = {"s", "ms", "IU"};
 enum { kSeconds, kMilliseconds, kLoopPeriods, kUnitCount };
+
+// Every setup is one of this kernel's drives, which know their control loop.
+double LoopPeriodMs(const CMC_Setup* pSetup) { return static_cast<const CMC_DriveSetup*>(pSetup)->GetLoopPeriodMs(); }
 }  // namespace
 
 CMC_Parameter::CMC_Parameter(CMC_Setup& setup) : m_pSetup(&setup), m_value(0.0), m_unit(0) {}
@@ -34,7 +37,7 @@ int CMC_Parameter::FindUnit(const char* pszUnit) {
 double CMC_Parameter::MillisecondsPerUnit(int nUnit) const {
   switch (nUnit) {
     case kMilliseconds: return 1.0;
-    case kLoopPeriods: return m_pSetup->GetLoopPeriodMs();
+    case kLoopPeriods: return LoopPeriodMs(m_pSetup);
     default: return 1000.0;
   }
 }
@@ -113,7 +116,7 @@ CString CMC_Parameter::PrintValue() const {
 double CMC_Parameter::GetControlLoopPeriods() const {
   // A count of periods is the number it is; the others are divided by the period once.
   if (m_unit == kLoopPeriods) return m_value;
-  return m_value * MillisecondsPerUnit(m_unit) / m_pSetup->GetLoopPeriodMs();
+  return m_value * MillisecondsPerUnit(m_unit) / LoopPeriodMs(m_pSetup);
 }
 
 CString CMC_Parameter::PrintValueForQEL() const {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "MC_AxisData.h"
-#include "MC_Motion.h"
-#include "MC_Setup.h"
+#include "MC_DriveAxisData.h"
+#include "MC_DriveMotion.h"
+#include "MC_DriveSetup.h"
 
 class MCK_API CMC_DriveNetwork {
 public:
@@ -26,12 +26,13 @@ public:
   CMC_DriveNetwork(const CMC_DriveNetwork&) = delete;
   CMC_DriveNetwork& operator=(const CMC_DriveNetwork&) = delete;
 
-  CMC_Setup& GetMasterSetup() { return *m_masterSetup; }
-  CMC_Motion& GetMasterMotion() { return *m_masterMotion; }
+  // The kernel's own drives, so that tests can configure them further.
+  CMC_DriveSetup& GetMasterSetup() { return *m_masterSetup; }
+  CMC_DriveMotion& GetMasterMotion() { return *m_masterMotion; }
   int GetSlaveCount() const { return static_cast<int>(m_slaves.size()); }
   // The slave's own setup and motion program as the network describes them; either may be null.
-  CMC_Setup* GetSlaveSetup(int nSlave) const;
-  CMC_Motion* GetSlaveMotion(int nSlave) const;
+  CMC_DriveSetup* GetSlaveSetup(int nSlave) const;
+  CMC_DriveMotion* GetSlaveMotion(int nSlave) const;
   // A short label for listings: the slave's index, letter and axis ID.
   CString GetSlaveLabel(int nSlave) const;
 
@@ -41,11 +42,11 @@ private:
 
   struct Slave {
     unsigned char axisId = 0;
-    std::unique_ptr<CMC_Setup> setup;
-    std::unique_ptr<CMC_Motion> motion;
-    std::unique_ptr<CMC_AxisData> axisData;
+    std::unique_ptr<CMC_DriveSetup> setup;
+    std::unique_ptr<CMC_DriveMotion> motion;
+    std::unique_ptr<CMC_DriveAxisData> axisData;
   };
-  std::unique_ptr<CMC_Setup> m_masterSetup;
-  std::unique_ptr<CMC_Motion> m_masterMotion;
+  std::unique_ptr<CMC_DriveSetup> m_masterSetup;
+  std::unique_ptr<CMC_DriveMotion> m_masterMotion;
   std::vector<Slave> m_slaves;
 };

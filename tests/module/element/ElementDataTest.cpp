@@ -5,16 +5,16 @@
 
 namespace {
 // Axis data that count the host calls made of them.
-class CCountingAxisData : public CMC_AxisData {
+class CCountingAxisData : public CMC_DriveAxisData {
 public:
-  CCountingAxisData(CMC_Setup* pSetup, CMC_Motion* pMotion) : CMC_AxisData(pSetup, pMotion) {}
+  CCountingAxisData(CMC_Setup* pSetup, CMC_Motion* pMotion) : CMC_DriveAxisData(pSetup, pMotion) {}
   CMC_Setup* GetAxisSetup() override {
     ++m_setupCalls;
-    return CMC_AxisData::GetAxisSetup();
+    return CMC_DriveAxisData::GetAxisSetup();
   }
   CMC_Motion* GetAxisMotion() override {
     ++m_motionCalls;
-    return CMC_AxisData::GetAxisMotion();
+    return CMC_DriveAxisData::GetAxisMotion();
   }
   int m_setupCalls = 0;
   int m_motionCalls = 0;
@@ -69,8 +69,8 @@ TEST_F(ElementData, ResolvesAKnownSlaveToItsOwnSetupAndProgram) {
 }
 
 TEST_F(ElementData, NoSlaveAsksTheHostNothing) {
-  CMC_Setup master;
-  CMC_Motion motion;
+  CMC_DriveSetup master;
+  CMC_DriveMotion motion;
   CCountingAxisData axis(m_network->GetSlaveSetup(0), m_network->GetSlaveMotion(0));
   motion.SetSlaveAxis(0, &axis);
   CInternalData data(master, motion);
@@ -93,8 +93,8 @@ TEST_F(ElementData, DropsASlaveTheMasterProgramDoesNotKnow) {
 }
 
 TEST_F(ElementData, DropsAxisDataWithoutSetupWithoutAskingForTheProgram) {
-  CMC_Setup master;
-  CMC_Motion motion, slaveMotion;
+  CMC_DriveSetup master;
+  CMC_DriveMotion motion, slaveMotion;
   slaveMotion.AddFunction("Home");
   CCountingAxisData axis(nullptr, &slaveMotion);
   motion.SetSlaveAxis(0, &axis);
@@ -117,10 +117,10 @@ TEST_F(ElementData, KeepsASlaveWithoutProgramButCannotCallIt) {
   EXPECT_EQ(data->CanCallFunction(), 0);
   EXPECT_EQ(data->CanSendErrorMask(), 0);
 
-  CMC_Setup master, slaveSetup;
+  CMC_DriveSetup master, slaveSetup;
   slaveSetup.AddVariable("MER_MASK");
-  CMC_Motion motion;
-  CMC_AxisData axis(&slaveSetup, nullptr);
+  CMC_DriveMotion motion;
+  CMC_DriveAxisData axis(&slaveSetup, nullptr);
   motion.SetSlaveAxis(0, &axis);
   CInternalData other(master, motion);
   other.m_slave = 0;

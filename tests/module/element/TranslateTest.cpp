@@ -121,8 +121,8 @@ TEST_F(Translate, DefaultTextIsInitSlavesWithFiveSeconds) {
   GetDefaultParameters(&m_network->GetMasterSetup(), &m_network->GetMasterMotion(), &out);
   EXPECT_EQ(out, "Type=0;ATIME=5[s];");
   EXPECT_EQ(Run(out), "  TIMEOUT 5000; // Set wait timeout to 5[s]\r\n  INITSLAVES; //Initialize the slaves\r\n");
-  CMC_Setup plain;  // not a motion controller: the same text
-  CMC_Motion motion;
+  CMC_DriveSetup plain;  // not a motion controller: the same text
+  CMC_DriveMotion motion;
   GetDefaultParameters(&plain, &motion, &out);
   EXPECT_EQ(out, "Type=0;ATIME=5[s];");
 }

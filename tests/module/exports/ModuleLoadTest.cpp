@@ -37,7 +37,7 @@ TEST_F(ModuleExports, EnabledExactlyOnMotionControllers) {
   EXPECT_EQ(m_isEnabled(&net->GetMasterSetup()), 1);
   EXPECT_EQ(m_isEnabled(net->GetSlaveSetup(0)), 0);
   EXPECT_EQ(m_isEnabled(net->GetSlaveSetup(8)), 2);  // the kernel's value passes unchanged
-  CMC_Setup odd;
+  CMC_DriveSetup odd;
   odd.SetMotionController(-7);
   EXPECT_EQ(m_isEnabled(&odd), -7);
   EXPECT_EQ(m_isEnabled(nullptr), 0);  // a faulty host's null is no motion controller

@@ -1,16 +1,16 @@
 #include "FuzzNetwork.h"
 
 namespace {
-std::unique_ptr<CMC_Setup> MakeSetup(uint32_t nErrorMask, bool bMerMask, int nMotionController = 0) {
-  auto setup = std::make_unique<CMC_Setup>();
+std::unique_ptr<CMC_DriveSetup> MakeSetup(uint32_t nErrorMask, bool bMerMask, int nMotionController = 0) {
+  auto setup = std::make_unique<CMC_DriveSetup>();
   setup->SetErrorRegMask(nErrorMask);
   setup->SetMotionController(nMotionController);
   if (bMerMask) setup->AddVariable("MER_MASK");
   return setup;
 }
 
-std::unique_ptr<CMC_Motion> MakeMotion(std::initializer_list<const char*> functions) {
-  auto motion = std::make_unique<CMC_Motion>();
+std::unique_ptr<CMC_DriveMotion> MakeMotion(std::initializer_list<const char*> functions) {
+  auto motion = std::make_unique<CMC_DriveMotion>();
   for (const char* name : functions) motion->AddFunction(name);
   return motion;
 }
@@ -31,14 +31,14 @@ CFuzzNetwork::CFuzzNetwork() {
   AddSlave(9, true, MakeSetup(0, false, 2), MakeMotion({"Go", "\"q;\" =x"}));  // I: odd function name
 }
 
-void CFuzzNetwork::AddSlave(unsigned char nAxisID, bool bAxisData, std::unique_ptr<CMC_Setup> setup,
-                            std::unique_ptr<CMC_Motion> motion) {
+void CFuzzNetwork::AddSlave(unsigned char nAxisID, bool bAxisData, std::unique_ptr<CMC_DriveSetup> setup,
+                            std::unique_ptr<CMC_DriveMotion> motion) {
   Slave slave;
   slave.setup = std::move(setup);
   slave.motion = std::move(motion);
   m_master.AddSlave(nAxisID);
   if (bAxisData) {
-    slave.axisData = std::make_unique<CMC_AxisData>(slave.setup.get(), slave.motion.get());
+    slave.axisData = std::make_unique<CMC_DriveAxisData>(slave.setup.get(), slave.motion.get());
     m_masterMotion.SetSlaveAxis(static_cast<int>(m_slaves.size()), slave.axisData.get());
   }
   m_slaves.push_back(std::move(slave));

@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "MC_Kernel.h"
+#include "MC_DriveAxisData.h"
+#include "MC_DriveMotion.h"
+#include "MC_DriveSetup.h"
 
 class CFuzzNetwork {
 public:
@@ -18,14 +20,14 @@ public:
 
 private:
   struct Slave {
-    std::unique_ptr<CMC_Setup> setup;
-    std::unique_ptr<CMC_Motion> motion;
-    std::unique_ptr<CMC_AxisData> axisData;
+    std::unique_ptr<CMC_DriveSetup> setup;
+    std::unique_ptr<CMC_DriveMotion> motion;
+    std::unique_ptr<CMC_DriveAxisData> axisData;
   };
-  void AddSlave(unsigned char nAxisID, bool bAxisData, std::unique_ptr<CMC_Setup> setup,
-                std::unique_ptr<CMC_Motion> motion);
+  void AddSlave(unsigned char nAxisID, bool bAxisData, std::unique_ptr<CMC_DriveSetup> setup,
+                std::unique_ptr<CMC_DriveMotion> motion);
 
-  CMC_Setup m_master;
-  CMC_Motion m_masterMotion;
+  CMC_DriveSetup m_master;
+  CMC_DriveMotion m_masterMotion;
   std::vector<Slave> m_slaves;
 };

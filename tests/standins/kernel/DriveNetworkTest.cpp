@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MC_Variable.h"
+#include "MC_DriveVariable.h"
 #include "TestNetworks.h"
 
 namespace {
@@ -44,7 +44,7 @@ TEST(DriveNetwork, BuildsTheMasterAndItsSlaves) {
   EXPECT_EQ(b->GetFunctionName(12), "");
   EXPECT_EQ(net->GetSlaveSetup(1)->GetErrorRegMask(), 0xF0F3u);
   ASSERT_NE(net->GetSlaveSetup(0)->FindVariable("MER_MASK", 1), nullptr);
-  EXPECT_EQ(net->GetSlaveSetup(0)->FindVariable("MER_MASK", 1)->GetName(), "MER_MASK");
+  EXPECT_EQ(static_cast<CMC_DriveVariable*>(net->GetSlaveSetup(0)->FindVariable("MER_MASK", 1))->GetName(), "MER_MASK");
   EXPECT_EQ(net->GetSlaveSetup(2)->FindVariable("MER_MASK", 1), nullptr);
 }
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "MC_DriveMotion.h"
+#include "MC_DriveSetup.h"
 #include "MC_Kernel.h"
 #include "ParameterTextReader.h"
 
@@ -20,8 +22,8 @@ protected:
     CString t(text);
     return m_data.ReadOptionalDataParam(t, "ATIME", nullptr, nullptr, field, present);
   }
-  CMC_Setup m_setup;
-  CMC_Motion m_motion;
+  CMC_DriveSetup m_setup;
+  CMC_DriveMotion m_motion;
   CMC_EditMotionInternalData m_data{m_setup, m_motion};
 };
 }  // namespace
@@ -338,8 +340,8 @@ TEST(TextItemIndex, RoomFollowsTheItemsNotTheLength) {
 // An element's index goes back to the thread with the element, its text and its room on the heap
 // let go, also with more elements reading at once than the thread has indexes for.
 TEST(TextItemIndex, GoesBackWithItsElement) {
-  CMC_Setup setup;
-  CMC_Motion motion;
+  CMC_DriveSetup setup;
+  CMC_DriveMotion motion;
   long long live = AfxGetLiveAllocationCount();
   {
     CString texts[6];

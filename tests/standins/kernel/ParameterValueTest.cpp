@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "MC_Parameter.h"
-#include "MC_Setup.h"
+#include "MC_DriveSetup.h"
 #include "TimeValue.h"
 
 TEST(CMC_Parameter, FreshValueIsZeroSeconds) {
-  CMC_Setup setup;
+  CMC_DriveSetup setup;
   CMC_Parameter p(setup);
   EXPECT_EQ(p.PrintValue(), "0");
   EXPECT_EQ(p.GetSelectedUnit(), "s");
@@ -16,7 +16,7 @@ TEST(CMC_Parameter, FreshValueIsZeroSeconds) {
 }
 
 TEST(CMC_Parameter, MotionLanguageTextCountsControlLoopPeriods) {
-  CMC_Setup setup;
+  CMC_DriveSetup setup;
   CMC_Parameter p(setup);
   p.SetValue(5);
   EXPECT_EQ(p.PrintValueForQEL(), "5000");
@@ -45,7 +45,7 @@ TEST(CMC_Parameter, ConvertingKeepsThePhysicalValue) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.value << " " << c.from << " to " << c.to << " on a loop of " << c.loopPeriodMs);
-    CMC_Setup setup;
+    CMC_DriveSetup setup;
     setup.SetLoopPeriodMs(c.loopPeriodMs);
     CMC_Parameter p(setup);
     ASSERT_TRUE(p.SelectUnit(c.from));
@@ -54,14 +54,14 @@ TEST(CMC_Parameter, ConvertingKeepsThePhysicalValue) {
     EXPECT_EQ(p.PrintValue(), c.shown);
     EXPECT_EQ(p.GetSelectedUnit(), c.to);
   }
-  CMC_Setup setup;
+  CMC_DriveSetup setup;
   CMC_Parameter p(setup);
   EXPECT_FALSE(p.ConvertToUnit("min"));
   EXPECT_EQ(p.GetSelectedUnit(), "s");
 }
 
 TEST(CMC_Parameter, DisplayTextIsTheShortestDecimal) {
-  CMC_Setup setup;
+  CMC_DriveSetup setup;
   CMC_Parameter p(setup);
   p.SetValue(0.1);
   EXPECT_EQ(p.PrintValue(), "0.1");
@@ -73,7 +73,7 @@ TEST(CMC_Parameter, DisplayTextIsTheShortestDecimal) {
 
 namespace {
 MC_TIME_CHECK CheckTime(double loopPeriodMs, const char* unitName, const char* text, double& value) {
-  CMC_Setup setup;
+  CMC_DriveSetup setup;
   setup.SetLoopPeriodMs(loopPeriodMs);
   CMC_Parameter unit(setup);
   EXPECT_TRUE(unit.SelectUnit(unitName));
@@ -124,7 +124,7 @@ TEST(MC_CheckTime, TheLargestTimeShownIsAccepted) {
     for (const char* unitName : {"s", "ms", "IU"}) {
       for (const char* otherUnit : {"s", "ms", "IU"}) {
         SCOPED_TRACE(testing::Message() << unitName << " then " << otherUnit << " on a loop of " << loop << " ms");
-        CMC_Setup setup;
+        CMC_DriveSetup setup;
         setup.SetLoopPeriodMs(loop);
         CMC_Parameter max(setup);
         max.SelectUnit(unitName);
