@@ -15,27 +15,36 @@ MC_THREAD_TEXTS* MC_FindThreadTexts() { return static_cast<MC_THREAD_TEXTS*>(::T
 
 bool MC_SetThreadTexts(MC_THREAD_TEXTS* pTexts) { return ::TlsSetValue(g_threadTextsSlot, pTexts) != FALSE; }
 
+namespace {
+// Undoes what a load set up, and only that: after a failed load the system still calls the
+// entry point to detach.
+void EndKernel() {
+  if (g_threadTextsSlot != TLS_OUT_OF_INDEXES) MC_EndThreadTexts();
+  AfxTermExtensionModule(g_kernelModule);
+  if (g_threadTextsSlot != TLS_OUT_OF_INDEXES) ::TlsFree(g_threadTextsSlot);
+  g_threadTextsSlot = TLS_OUT_OF_INDEXES;
+}
+}  // namespace
+
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
   if (dwReason == DLL_PROCESS_ATTACH) {
     g_threadTextsSlot = ::TlsAlloc();
     if (g_threadTextsSlot == TLS_OUT_OF_INDEXES) return FALSE;
     if (!AfxInitExtensionModule(g_kernelModule, hInstance)) {
-      ::TlsFree(g_threadTextsSlot);
+      EndKernel();
       return FALSE;
     }
     try {
       new CDynLinkLibrary(g_kernelModule);
     } catch (CException* e) {
       e->Delete();
-      ::TlsFree(g_threadTextsSlot);
+      EndKernel();
       return FALSE;
     }
   } else if (dwReason == DLL_THREAD_DETACH) {
-    MC_EndThreadTexts();
+    if (g_threadTextsSlot != TLS_OUT_OF_INDEXES) MC_EndThreadTexts();
   } else if (dwReason == DLL_PROCESS_DETACH) {
-    MC_EndThreadTexts();
-    AfxTermExtensionModule(g_kernelModule);
-    ::TlsFree(g_threadTextsSlot);
+    EndKernel();
   }
   return TRUE;
 }
