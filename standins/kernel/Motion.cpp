@@ -7,7 +7,8 @@
 #include "ParameterTextWriter.h"
 
 namespace {
-// Every motion program is one of this kernel's: nothing else can be constructed.
+// Every motion program is one of this kernel's: only the kernel derives from the host class, whose
+// constructor is protected, and a program comes to an element from the host alone.
 const CMC_DriveMotion& Drive(const CMC_Motion& motion) { return static_cast<const CMC_DriveMotion&>(motion); }
 }  // namespace
 

@@ -3,7 +3,8 @@
 #include <cstring>
 
 namespace {
-// Every setup is one of this kernel's drives: nothing else can be constructed.
+// Every setup is one of this kernel's drives: only the kernel derives from the host class, whose
+// constructor is protected, and a setup comes to an element from the host alone.
 const CMC_DriveSetup& Drive(const CMC_Setup& setup) { return static_cast<const CMC_DriveSetup&>(setup); }
 }  // namespace
 
