@@ -12,15 +12,23 @@ std::atomic<long long> g_live{0};
 constexpr std::memory_order kRelaxed = std::memory_order_relaxed;
 }  // namespace
 
-void* AfxTryAllocMemory(std::size_t nBytes) {
+namespace {
+void* TryAlloc(std::size_t nBytes) {
   if (g_failCountdown.load(kRelaxed) > 0 && g_failCountdown.fetch_sub(1, kRelaxed) == 1) return nullptr;
   void* p = std::malloc(nBytes ? nBytes : 1);
-  if (p != nullptr) {
-    g_allocations.fetch_add(1, kRelaxed);
-    g_live.fetch_add(1, kRelaxed);
-  }
+  if (p != nullptr) g_allocations.fetch_add(1, kRelaxed);
   return p;
 }
+}  // namespace
+
+void* AfxTryAllocMemory(std::size_t nBytes) {
+  void* p = TryAlloc(nBytes);
+  if (p != nullptr) g_live.fetch_add(1, kRelaxed);
+  return p;
+}
+
+void* AfxTryAllocObjectMemory(std::size_t nBytes) { return TryAlloc(nBytes); }
+void AfxFreeObjectMemory(void* p) { std::free(p); }
 
 void* AfxAllocMemory(std::size_t nBytes) {
   void* p = AfxTryAllocMemory(nBytes);
@@ -34,6 +42,6 @@ void AfxFreeMemory(void* p) {
   std::free(p);
 }
 
-void AfxSetAllocFailureCountdown(long nAllocations) { g_failCountdown.store(nAllocations > 0 ? nAllocations : 0, kRelaxed); }
+long AfxSetAllocFailureCountdown(long nAllocations) { return g_failCountdown.exchange(nAllocations > 0 ? nAllocations : 0, kRelaxed); }
 unsigned long long AfxGetAllocationCount() { return g_allocations.load(kRelaxed); }
 long long AfxGetLiveAllocationCount() { return g_live.load(kRelaxed); }
