@@ -6,6 +6,12 @@
 
 #include "afxver.h"
 
+#ifdef _WIN32
+// As the Windows headers declare it, so that either may come first.
+struct HINSTANCE__;
+typedef HINSTANCE__* HINSTANCE;
+#endif
+
 // Header in front of every string buffer. nRefs -1 marks the shared empty string, which is
 // never freed or written. Copies of one string may live on several threads, so the count is
 // only ever changed by interlocked operations.
@@ -70,6 +76,10 @@ public:
 
   // Replaces the text with string resource nID; returns FALSE (text unchanged) when absent.
   BOOL LoadString(UINT nID);
+#ifdef _WIN32
+  // The same from the string table of that module alone, whatever the chain holds.
+  BOOL LoadString(HINSTANCE hInstance, UINT nID);
+#endif
 
   // Direct access for APIs that write into a character buffer.
   char* GetBuffer(int nMinBufLength);

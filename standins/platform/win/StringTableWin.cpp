@@ -27,3 +27,5 @@ BOOL AfxLoadStringResource(UINT nID, CString& rString) {
     if (LoadFrom(p->m_hResource, nID, rString)) return TRUE;
   return FALSE;
 }
+
+BOOL CString::LoadString(HINSTANCE hInstance, UINT nID) { return LoadFrom(hInstance, nID, *this); }

@@ -54,6 +54,7 @@ public:
   CStringT& operator+=(XCHAR ch);
 
   BOOL LoadString(UINT nID);
+  BOOL LoadString(HINSTANCE hInstance, UINT nID);
   void __cdecl Format(PCXSTR pszFormat, ...);
   void __cdecl AppendFormat(PCXSTR pszFormat, ...);
   CStringT& Trim();
