@@ -60,26 +60,30 @@ int CInternalData::ReadParameters(CString& text, CString& errors) {
 }
 
 void CInternalData::WriteParameters(CString& text) {
-  WriteRadioParam(text, g_elementKeys[kKeyType], m_type);
+  // Written into a copy that replaces the text once it is complete: memory that runs out half
+  // way leaves the caller's text as it was, not half written.
+  CString written(text);
+  WriteRadioParam(written, g_elementKeys[kKeyType], m_type);
   if (m_type == InitSlaves) {
-    WriteDataParam(text, m_timeout);
-    return;
+    WriteDataParam(written, m_timeout);
+  } else {
+    // Every operation reads the timeout: one that does not read would refuse the text written
+    // here, so the element's valid timeout goes over it.
+    CMC_Parameter timeout(m_timeout);
+    int present = 0;
+    if (!ReadOptionalDataParam(written, g_elementKeys[kKeyTimeout], nullptr, nullptr, timeout, present).IsEmpty()) {
+      m_timeout.SetName(timeout.GetName());
+      WriteDataParam(written, m_timeout);
+    }
+    WriteRadioParam(written, g_elementKeys[kKeySlave], m_slave);
+    if (m_type == SendErrorMask) WriteHexaParam(written, g_elementKeys[kKeyErrorMask], m_errorMask);
+    if (m_type == CallFunction) {
+      WriteStringParam(written, g_elementKeys[kKeyFunction], m_functionName);
+      // Written in the plain form although it is read as optional.
+      WriteRadioParam(written, g_elementKeys[kKeyWait], m_waitForCompletion);
+    }
   }
-  // Every operation reads the timeout: one that does not read would refuse the text written here,
-  // so the element's valid timeout goes over it.
-  CMC_Parameter timeout(m_timeout);
-  int present = 0;
-  if (!ReadOptionalDataParam(text, g_elementKeys[kKeyTimeout], nullptr, nullptr, timeout, present).IsEmpty()) {
-    m_timeout.SetName(timeout.GetName());
-    WriteDataParam(text, m_timeout);
-  }
-  WriteRadioParam(text, g_elementKeys[kKeySlave], m_slave);
-  if (m_type == SendErrorMask) WriteHexaParam(text, g_elementKeys[kKeyErrorMask], m_errorMask);
-  if (m_type == CallFunction) {
-    WriteStringParam(text, g_elementKeys[kKeyFunction], m_functionName);
-    // Written in the plain form although it is read as optional.
-    WriteRadioParam(text, g_elementKeys[kKeyWait], m_waitForCompletion);
-  }
+  text = written;
 }
 
 CString CInternalData::BuildDefaultParameters() {
