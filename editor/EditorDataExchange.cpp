@@ -21,6 +21,14 @@ bool IsConfirming() {
   const MSG* pMsg = CWnd::GetCurrentMessage();
   return pMsg != nullptr && pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == IDOK;
 }
+
+// The binary that holds the editor's code, and with it the module's own string table.
+HINSTANCE ModuleInstance() {
+  HMODULE hModule = nullptr;
+  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&ModuleInstance), &hModule);
+  return hModule;
+}
 }  // namespace
 
 void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
@@ -31,21 +39,18 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
     const bool bConfirming = IsConfirming();
     // Confirming with no operation would store a text that no translation accepts, in place of
     // the element's valid one.
-    if (bConfirming && type == NoOperation) RefuseInput(pDX, IDC_INIT_SLAVES, IDS_OPERATION_REQUIRED);
-    UpdateParameter(pDX, m_data.m_timeout, IDC_TIMEOUT);
-    if (IsChildEnabled(IDC_SEND_BITS)) {
-      ReadBitListMasks(IDC_SEND_BITS, m_data.m_errorMask, m_sendSelection);
-      ReadBitListMasks(IDC_IGNORED_BITS, m_ignoredMask, m_ignoredSelection);
-    }
+    if (bConfirming && type == NoOperation) RefuseInput(pDX, IDC_INIT_SLAVES, IDS_OPERATION_REQUIRED, ModuleInstance());
+    ReadTimeout(pDX);
+    if (IsChildEnabled(IDC_SEND_BITS)) ReadBothBitLists();
     if (IsChildEnabled(IDC_FUNCTION)) m_data.m_functionName = GetChildText(IDC_FUNCTION);
     // OK refuses what can never translate, and keeps what may become valid when the drives'
     // programs change: a call needs a name, but the slave's program need not hold it yet.
     if (bConfirming && type == CallFunction && IsBlank(m_data.m_functionName))
-      RefuseInput(pDX, IDC_FUNCTION, IDS_FUNCTION_REQUIRED);
+      RefuseInput(pDX, IDC_FUNCTION, IDS_FUNCTION_REQUIRED, ModuleInstance());
     if (IsChildEnabled(IDC_WAIT)) m_data.m_waitForCompletion = GetChildCheck(IDC_WAIT);
     return;
   }
-  ShowParameter(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT, type == InitSlaves, MC_SHOWPARAM_FILL_UNITS);
+  ShowParameter(m_data.m_timeout, IDC_TIMEOUT, IDC_TIMEOUT_UNIT, type == InitSlaves || m_timeoutRefused, MC_SHOWPARAM_FILL_UNITS);
   const bool bMask = type == SendErrorMask;
   EnableChild(IDC_SEND_BITS, bMask);
   EnableChild(IDC_IGNORED_BITS, bMask);
@@ -57,12 +62,48 @@ void CEditorDlg::DoDataExchange(CDataExchange* pDX) {
   SetChildCheck(IDC_WAIT, bCall && m_data.m_waitForCompletion != 0);
 }
 
-void CEditorDlg::RefuseInput(CDataExchange* pDX, int nIDC, UINT nIDPrompt) {
+void CEditorDlg::ReadTimeout(CDataExchange* pDX) {
+  // Read for every operation, so it may be refused while another operation has disabled its
+  // box: enabled for the read, it takes the refusal's focus, and the flag keeps it enabled
+  // through the load exchanges until a save reads it.
+  const BOOL bWasEnabled = IsChildEnabled(IDC_TIMEOUT);
+  if (!bWasEnabled) EnableTimeout(TRUE);
+  m_timeoutRefused = true;
+  UpdateParameter(pDX, m_data.m_timeout, IDC_TIMEOUT);
+  m_timeoutRefused = false;
+  if (!bWasEnabled) EnableTimeout(FALSE);
+}
+
+void CEditorDlg::EnableTimeout(BOOL bEnable) {
+  EnableChild(IDC_TIMEOUT, bEnable);
+  EnableChild(IDC_TIMEOUT_UNIT, bEnable);
+}
+
+void CEditorDlg::ReadBothBitLists() {
+  const uint32_t send = m_data.m_errorMask, ignored = m_ignoredMask;
+  ReadBitListMasks(IDC_SEND_BITS, m_data.m_errorMask, m_sendSelection);
+  ReadBitListMasks(IDC_IGNORED_BITS, m_ignoredMask, m_ignoredSelection);
+  // Only a bit that exactly one list holds is read from the lists; one that neither holds, or
+  // both (a refill that stopped between them), stays where the masks had it.
+  const uint32_t listedOnce = m_data.m_errorMask ^ m_ignoredMask;
+  m_data.m_errorMask = (m_data.m_errorMask & listedOnce) | (send & ~listedOnce);
+  m_ignoredMask = (m_ignoredMask & listedOnce) | (ignored & ~listedOnce);
+  m_sendSelection &= m_data.m_errorMask;
+  m_ignoredSelection &= m_ignoredMask;
+}
+
+void CEditorDlg::RefuseInput(CDataExchange* pDX, int nIDC, UINT nIDPrompt, HINSTANCE hStrings) {
   // Enabled first: where no exchange followed the click that chose the operation, its controls
   // are still disabled, and the user could not do what the message asks.
   EnableChild(nIDC, TRUE);
   pDX->PrepareCtrl(nIDC);
-  AfxMessageBox(nIDPrompt, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+  if (hStrings == nullptr) {
+    AfxMessageBox(nIDPrompt, MB_ICONEXCLAMATION, static_cast<UINT>(-1));
+  } else {
+    CString prompt;
+    prompt.LoadString(hStrings, nIDPrompt);
+    AfxMessageBox(prompt, MB_ICONEXCLAMATION, nIDPrompt);
+  }
   pDX->Fail();
 }
 

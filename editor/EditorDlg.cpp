@@ -10,6 +10,7 @@ CEditorDlg::CEditorDlg(CMC_Setup& setup, CMC_Motion& motion, CString& text, CWnd
   m_ignoredSelection = 0;
   m_sendSelection = 0;
   m_ignoredMask = 0;
+  m_timeoutRefused = false;
 }
 
 CEditorDlg::~CEditorDlg() {}

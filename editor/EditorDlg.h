@@ -52,8 +52,20 @@ private:
   template <class TMove>
   void MoveBits(int nButtonID, TMove move);
   void FillBothBitLists();
+  // Reads both lists into the four masks. A bit that neither list holds (a string a list
+  // refused, a filling that stopped short) keeps the side it was on: the lists only show it.
+  void ReadBothBitLists();
   // Each move button is enabled while its list has bits to give.
   void EnableMoveButtons();
+  // Takes the timeout's text; a refusal finds its box enabled, and it stays so while refused.
+  void ReadTimeout(CDataExchange* pDX);
+  void EnableTimeout(BOOL bEnable);
   // Fails the save exchange with the message, the named control enabled and given the focus.
-  void RefuseInput(CDataExchange* pDX, int nIDC, UINT nIDPrompt);
+  // The prompt is the host's string nIDPrompt, or the module's own where hStrings names the
+  // module: a module the host loaded later may hold strings of the same numbers.
+  void RefuseInput(CDataExchange* pDX, int nIDC, UINT nIDPrompt, HINSTANCE hStrings = nullptr);
+
+  // Set while the timeout's text does not read as a time: its box stays enabled meanwhile, so
+  // that every refusal of it can be answered, whatever the operation.
+  bool m_timeoutRefused;
 };

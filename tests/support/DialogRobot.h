@@ -45,7 +45,9 @@ public:
 
   // Calls open(), which must run a modal dialog on this thread, and runs the script once the
   // dialog is up. A dialog still open when the script ends is cancelled. Returns open()'s result.
-  INT_PTR Run(const std::function<INT_PTR()>& open, const Script& script);
+  // A dialog that never comes up fails the test, unless bMustOpen is false.
+  INT_PTR Run(const std::function<INT_PTR()>& open, const Script& script, bool bMustOpen = true);
+  bool Started() const { return m_started; }
 
   HWND Dialog() const { return m_hDialog; }
   HWND Item(int nID) const;

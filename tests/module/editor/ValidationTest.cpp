@@ -218,3 +218,30 @@ TEST_F(EditorTest, OkConfirmsOnlyTextThatTranslates) {
     EXPECT_TRUE(readBack.ReadParameters(text, errors)) << errors;
   }
 }
+
+// A timeout that does not read keeps its box enabled whatever the operation, so that its
+// refusal can always be answered: here an operation is chosen while it is refused, then dropped
+// by a change to no slave, which would disable the box of an operation other than 0.
+TEST_F(EditorTest, ARefusedTimeoutKeepsItsBoxEnabledUntilItReads) {
+  ForEveryHostChoice([&] {
+    CString text("Type=0;ATIME=3000000[s];");
+    INT_PTR result = RunOn(text, [&](CDialogRobot& ui) {
+      ui.Choose(IDC_SLAVE, "1");
+      ui.Click(IDC_SEND_ERROR_MASK);
+      ui.Choose(IDC_SLAVE, " ");
+      EXPECT_EQ(ui.MessageBoxes(), std::vector<std::string>(m_choices.bClickExchange ? 3 : 2, kTimeRangeSeconds));
+      EXPECT_EQ(ui.RadioStates(Radios()), "0000");
+      EXPECT_EQ(ui.EnableStates({IDC_TIMEOUT, IDC_TIMEOUT_UNIT}), "11");
+      EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
+      EXPECT_EQ(ui.Text(IDC_TIMEOUT), "3000000");
+      ui.Type(IDC_TIMEOUT, "5");
+      ui.Choose(IDC_SLAVE, "1");
+      EXPECT_EQ(ui.MessageBoxes().size(), m_choices.bClickExchange ? 3u : 2u) << "a timeout that reads is taken";
+      EXPECT_EQ(ui.EnableStates({IDC_TIMEOUT, IDC_TIMEOUT_UNIT}), "00") << "and its box follows the operation again";
+      ui.Click(IDC_INIT_SLAVES);
+      ui.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(text, "Type=0;ATIME=5[s];");
+  });
+}

@@ -77,6 +77,20 @@ TEST_F(EditExport, AnInvalidTextOpensAsFarAsItReads) {
   EXPECT_TRUE(m_robot.MessageBoxes().empty()) << "opening says nothing about the text";
 }
 
+// The module's own refusals show the module's own texts, though the host's resources, searched
+// first, hold other strings of the same numbers.
+TEST_F(EditExport, TheModulesOwnMessagesShowItsOwnTexts) {
+  CString text("Type=2;Slave=0;Function=\"Home\";");
+  EXPECT_EQ(Edit(text, [](CDialogRobot& ui) {
+    ui.Type(IDC_FUNCTION, "");
+    ui.Click(IDOK);
+    ui.Choose(IDC_SLAVE, "3");  // C has no program: no operation is left
+    ui.Click(IDOK);
+  }), 0);
+  EXPECT_EQ(m_robot.MessageBoxes(), (std::vector<std::string>{"Please enter the name of the function to call.",
+                                                              "Please choose an operation."}));
+}
+
 TEST(EditExportWithoutResources, TheDialogCannotOpenAndTheTextStays) {
   // Loaded, but not linked into the host's resource chain: template 227 is nowhere to be found.
   HMODULE h = ::LoadLibraryA(CElementModule::GetDefaultPath());
