@@ -72,7 +72,7 @@ protected:
 }  // namespace
 
 TEST_F(EditorOutOfMemory, EverySessionEndsWithNothingLostOrMadeUp) {
-  std::map<std::string, int> outcomes;  // what the user met, by failed allocation
+  std::map<std::string, std::string> outcomes;  // what the user met: the allocations whose failure led there
   long n = 1;
   for (;; ++n) {
     SCOPED_TRACE("allocation " + std::to_string(n));
@@ -108,10 +108,10 @@ TEST_F(EditorOutOfMemory, EverySessionEndsWithNothingLostOrMadeUp) {
     std::string outcome = threw ? "out of memory to the host" : !robot.Started() ? "no dialog, 0"
                           : result == IDOK ? "dialog, OK wrote" : "dialog, closed with 0";
     for (const std::string& box : robot.MessageBoxes()) outcome += ", box \"" + box + "\"";
-    ++outcomes[outcome];
+    outcomes[outcome] += " " + std::to_string(n);
     if (HasFailure()) break;
   }
   std::printf("%ld allocations failed one at a time; what the user met:\n", n - 1);
-  for (const auto& outcome : outcomes) std::printf("  %4d  %s\n", outcome.second, outcome.first.c_str());
+  for (const auto& outcome : outcomes) std::printf("  %s:%s\n", outcome.first.c_str(), outcome.second.c_str());
   EXPECT_GT(n, 1) << "no allocation failed";
 }
