@@ -24,7 +24,8 @@ public:
   // A system module's own resources are searched after the non-system records of its chain.
   BOOL m_bSystem = FALSE;
   BOOL m_bWinInitialised = FALSE;
-  // The resource chain, searched from the head after the state's own resource handle.
+  // The resource chain, searched from the head after the state's own resource handle; a record
+  // joins at the head, so the module loaded last is searched first.
   CDynLinkLibrary* m_pFirstLibrary = nullptr;
   AFX_MODULE_STATE* m_pNextState = nullptr;  // registry of live states
   // Threads whose platform data a module's own thread-end step (AfxTermThread with its instance)
@@ -59,3 +60,5 @@ AFX_API CWinApp* AfxGetApp();
 // unless the state is a system one, the chain's non-system records, then the state's own handle
 // if it is a system one, then the chain's system records. Null when none holds it.
 AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+// The module that holds string nID, searched in the same order.
+AFX_API HINSTANCE AfxFindStringResourceHandle(UINT nID);
