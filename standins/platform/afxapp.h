@@ -38,8 +38,8 @@ private:
   CString m_strAppName;
 };
 
-// Core initialisation of the current module state. Nothing to do on this platform; the start-up
-// keeps the call so that it runs the same sequence as on the shared library it stands in for.
+// Core initialisation of the current module state: the platform's own resources join its chain
+// as a system record. FALSE when there was no memory for the record.
 AFX_API BOOL AfxCoreInitModule();
 // Window-library initialisation and termination for the current module state.
 AFX_API BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -33,6 +33,19 @@ public:
   LONG m_nThreadsTerminated = 0;
 };
 
+// The window library's state of one thread.
+class AFX_API _AFX_THREAD_STATE {
+public:
+  // The window whose UpdateData runs on this thread: notifications from its controls are ignored
+  // meanwhile, so that an exchange that sets a control does not run that control's handler.
+  HWND m_hLockoutNotifyWindow = nullptr;
+  // How often a window called UpdateData for itself inside its own exchange on this thread: a
+  // fault that a debug build of the shared library asserts on (an extra, for the tests).
+  LONG m_nLockoutReentries = 0;
+};
+
+AFX_API _AFX_THREAD_STATE* AfxGetThreadState();
+
 // The state current on this thread; the process's application state when none was set.
 AFX_API AFX_MODULE_STATE* AfxGetModuleState();
 // Makes pNewState current on this thread and returns the state that was current.

@@ -37,7 +37,8 @@ public:
   // manager takes it; TRUE when it was handled here and goes no further.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
 
-  // Runs the exchange in one direction; FALSE when the save direction refused a value.
+  // Runs the exchange in one direction; FALSE when it failed: a refused value (the user was told)
+  // or another exception, reported here. Meanwhile its controls' notifications are ignored.
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
 protected:

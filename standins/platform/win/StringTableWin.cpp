@@ -27,3 +27,12 @@ BOOL AfxLoadStringResource(UINT nID, CString& rString) {
   rString.ReleaseBuffer(nBytes);
   return TRUE;
 }
+
+int AfxLoadString(UINT nIDS, LPSTR lpszBuf, UINT nMaxBuf) {
+  if (lpszBuf == nullptr || nMaxBuf == 0) return 0;
+  const wchar_t* pText;
+  int nChars = FindText(nIDS, pText);
+  int nBytes = nChars > 0 ? ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, lpszBuf, static_cast<int>(nMaxBuf) - 1, nullptr, nullptr) : 0;
+  lpszBuf[nBytes] = '\0';
+  return nBytes;
+}

@@ -39,6 +39,8 @@ TEST(ModuleState, LoadKeepsTheCallersStateAndBuildsTheModulesOwn) {
   {
     AFX_MAINTAIN_STATE inModule(pModuleState);
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), h);
+    EXPECT_EQ(AfxFindStringResourceHandle(AFX_IDS_MEMORY_EXCEPTION), ::GetModuleHandleA("mcplatform.dll"))
+        << "the platform's own strings are in the module's chain too";
   }
   EXPECT_EQ(AfxGetModuleState(), &mine);
 
@@ -57,6 +59,7 @@ TEST(ModuleState, TheHostFindsTheTemplateAndTheKernelStringsFromItsOwnState) {
   EXPECT_NE(text.Find("%s"), -1);
   EXPECT_TRUE(text.LoadString(20037));
   EXPECT_FALSE(text.LoadString(20049));
+  EXPECT_EQ(AfxFindStringResourceHandle(AFX_IDS_MEMORY_EXCEPTION), ::GetModuleHandleA("mcplatform.dll"));
   module.Unload();
   EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), nullptr);
 }
