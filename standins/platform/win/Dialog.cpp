@@ -1,3 +1,4 @@
+#include <exception>
 #include <vector>
 
 #include "../afxapp.h"
@@ -90,6 +91,19 @@ INT_PTR CDialog::DoModal() {
   return ::DialogBoxIndirectParamA(hInst, pTemplate, hParent, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+namespace {
+// An exception that is no CException* has no owner here: unwinding it through the system's
+// frames of the modal loop is undefined. The process ends at once, naming it (the runtime's
+// terminate handler prints its type), rather than running on in an unknown state.
+[[noreturn]] void EndOnForeignException() {
+  static const char kText[] = "An exception that is no CException* left a message handler of a dialog\n";
+  ::OutputDebugStringA(kText);
+  DWORD nWritten = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), kText, sizeof kText - 1, &nWritten, nullptr);
+  std::terminate();
+}
+}  // namespace
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* pDialog = nullptr;
   if (message == WM_INITDIALOG) {
@@ -108,24 +122,19 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     return FALSE;
   }
   CCurrentMessageScope current(hWnd, message, wParam, lParam);
-  // No exception may unwind through the system's frames of the modal loop.
   try {
-    return pDialog->HandleMessage(message, wParam, lParam);
-  } catch (CException* e) {
-    bool bMemory = dynamic_cast<CMemoryException*>(e) != nullptr;
-    e->Delete();
-    if (message == WM_INITDIALOG) {
-      ::EndDialog(hWnd, -1);
-    } else {
-      AfxMessageBox(bMemory ? "Out of memory." : "The operation failed.", MB_ICONSTOP);
+    try {
+      return pDialog->HandleMessage(message, wParam, lParam);
+    } catch (CException* e) {
+      // The application reports it and answers the message; a dialog whose WM_INITDIALOG failed
+      // stays open.
+      LRESULT lResult = AfxProcessWndProcException(e, CWnd::GetCurrentMessage());
+      e->Delete();
+      return lResult;
     }
   } catch (...) {
-    if (message == WM_INITDIALOG)
-      ::EndDialog(hWnd, -1);
-    else
-      AfxMessageBox("The operation failed.", MB_ICONSTOP);
+    EndOnForeignException();
   }
-  return message == WM_INITDIALOG ? FALSE : TRUE;
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
