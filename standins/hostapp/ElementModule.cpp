@@ -12,7 +12,7 @@ bool CElementModule::Load(const char* pszPath, CString& error) {
   }
   m_path = pszPath;
   // The exports run in the host's module state; the module's dialog template must be found
-  // from there.
+  // from there. The record joins the head of the chain, before the kernel's.
   m_pResources = new CDynLinkLibrary(m_hModule, m_hModule);
   return true;
 }

@@ -8,6 +8,12 @@ class CString;
 
 AFX_API BOOL AfxLoadStringResource(UINT nID, CString& rString);
 
+#ifdef _WIN32
+// String nIDS into a caller's buffer, cut to fit; its length, 0 (an empty text) when absent.
+// Needs no memory of the platform's heap, so an out-of-memory report can use it.
+AFX_API int AfxLoadString(UINT nIDS, LPSTR lpszBuf, UINT nMaxBuf = 256);
+#endif
+
 #ifndef _WIN32
 struct AFX_STRING_ENTRY {
   UINT nID;

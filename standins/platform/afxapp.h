@@ -5,6 +5,7 @@
 #include "afxstate.h"
 #include "afxstr.h"
 
+class CException;
 class CWnd;
 
 class AFX_API CWinApp : public CCmdTarget {
@@ -17,6 +18,10 @@ public:
   // AfxMessageBox's box: captioned with m_pszAppName, owned by the application's active window,
   // with nIDPrompt as the help context while it is up (0 keeps the one there is).
   virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+  // An exception that left a handler of pMsg: reported (a memory exception as such, a user
+  // exception not at all, which has told the user already) and the message's answer returned,
+  // TRUE for WM_COMMAND as if handled, else 0. The caller deletes the exception.
+  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
   HINSTANCE m_hInstance = nullptr;
   // The constructor's name; else, from AfxWinInit on, the string AFX_IDS_APP_TITLE of the
@@ -38,8 +43,13 @@ private:
   CString m_strAppName;
 };
 
-// Core initialisation of the current module state. Nothing to do on this platform; the start-up
-// keeps the call so that it runs the same sequence as on the shared library it stands in for.
+// An exception that left a handler of pMsg: the current application's ProcessWndProcException;
+// without an application nothing is shown and the message fails (WM_CREATE -1, others 0).
+AFX_API LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
+AFX_API LRESULT AfxInternalProcessWndProcException(CException* e, const MSG* pMsg);
+
+// Core initialisation of the current module state: the platform's own resources join its chain
+// as a system record. FALSE when there was no memory for the record.
 AFX_API BOOL AfxCoreInitModule();
 // Window-library initialisation and termination for the current module state.
 AFX_API BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -18,6 +18,15 @@ public:
 
   UINT m_nIDTemplate;
   CWnd* m_pParentWnd;
+  // The top-level window that DoModal disabled besides the dialog's owner, or null.
+  HWND m_hWndTop = nullptr;
+
+  // The owner for DoModal (CWnd::GetSafeOwner_ of the parent), and its undoing.
+  HWND PreModal();
+  void PostModal();
+  // No centring when the template asks the system to place the dialog (DS_CENTER,
+  // DS_CENTERMOUSE, DS_ABSALIGN).
+  BOOL CheckAutoCenter() override;
 
 protected:
   virtual void OnOK();
@@ -30,6 +39,7 @@ protected:
   DECLARE_MESSAGE_MAP()
 
 private:
+  LPCDLGTEMPLATEA LoadTemplate(HINSTANCE& hInst) const;
   static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -12,6 +12,13 @@
 // The application's title: its name when its constructor was given none.
 #define AFX_IDS_APP_TITLE 0xE000
 
+// The platform's own strings, in mcplatform.dll: reached through a system record of the
+// resource chain, after every module's own, so that a module may carry its own wording.
+#define AFX_IDP_NO_ERROR_AVAILABLE 0xF020
+#define AFX_IDS_MEMORY_EXCEPTION 0xF023
+#define AFX_IDP_INTERNAL_FAILURE 0xF108
+#define AFX_IDP_COMMAND_FAILURE 0xF109
+
 // Help commands: F1 and the caption's context-help mark give ID_HELP, a Help button sends
 // ID_DEFAULT_HELP. Both route to the application.
 #define ID_HELP 0xE146

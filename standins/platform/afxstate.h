@@ -24,13 +24,27 @@ public:
   // A system module's own resources are searched after the non-system records of its chain.
   BOOL m_bSystem = FALSE;
   BOOL m_bWinInitialised = FALSE;
-  // The resource chain, searched from the head after the state's own resource handle.
+  // The resource chain, searched from the head after the state's own resource handle; a record
+  // joins at the head, so the module loaded last is searched first.
   CDynLinkLibrary* m_pFirstLibrary = nullptr;
   AFX_MODULE_STATE* m_pNextState = nullptr;  // registry of live states
   // Threads whose platform data a module's own thread-end step (AfxTermThread with its instance)
   // ended while this state was current.
   LONG m_nThreadsTerminated = 0;
 };
+
+// The window library's state of one thread.
+class AFX_API _AFX_THREAD_STATE {
+public:
+  // The window whose UpdateData runs on this thread: notifications from its controls are ignored
+  // meanwhile, so that an exchange that sets a control does not run that control's handler.
+  HWND m_hLockoutNotifyWindow = nullptr;
+  // How often a window called UpdateData for itself inside its own exchange on this thread: a
+  // fault that a debug build of the shared library asserts on (an extra, for the tests).
+  LONG m_nLockoutReentries = 0;
+};
+
+AFX_API _AFX_THREAD_STATE* AfxGetThreadState();
 
 // The state current on this thread; the process's application state when none was set.
 AFX_API AFX_MODULE_STATE* AfxGetModuleState();
@@ -59,3 +73,5 @@ AFX_API CWinApp* AfxGetApp();
 // unless the state is a system one, the chain's non-system records, then the state's own handle
 // if it is a system one, then the chain's system records. Null when none holds it.
 AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+// The module that holds string nID, searched in the same order.
+AFX_API HINSTANCE AfxFindStringResourceHandle(UINT nID);

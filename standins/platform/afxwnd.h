@@ -20,6 +20,12 @@ public:
   static CWnd* FromHandlePermanent(HWND hWnd);
   // The message that this thread's innermost window procedure is handling: all zero outside any.
   static const MSG* GetCurrentMessage();
+  // The thread's active window (a temporary wrapper), or null.
+  static CWnd* GetActiveWindow();
+  // The window that should own a popup for hParent (null: the main window's last active popup):
+  // never a child window. With pWndTop, the top-level window above it is disabled as well when it
+  // is another, enabled one, and given back for the caller to enable again; else null.
+  static HWND GetSafeOwner_(HWND hParent, HWND* pWndTop);
   BOOL Attach(HWND hWnd);
   HWND Detach();
 
@@ -31,13 +37,20 @@ public:
   BOOL EnableWindow(BOOL bEnable = TRUE);
   BOOL IsWindowEnabled() const;
   CWnd* SetFocus();
+  // Centres a top-level window on its owner (pAlternateOwner instead, when given) if the owner
+  // is visible and not minimised, else in the work area of the main window's monitor; kept
+  // inside that work area. A child window is centred in its parent.
+  void CenterWindow(CWnd* pAlternateOwner = nullptr);
+  // Whether a dialog is centred after WM_INITDIALOG; a template may place it itself.
+  virtual BOOL CheckAutoCenter();
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   // A message of the modal loop for this window or one of its children, before the dialog
   // manager takes it; TRUE when it was handled here and goes no further.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
 
-  // Runs the exchange in one direction; FALSE when the save direction refused a value.
+  // Runs the exchange in one direction; FALSE when it failed: a refused value (the user was told)
+  // or another exception, reported here. Meanwhile its controls' notifications are ignored.
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
 protected:
@@ -84,6 +97,10 @@ public:
   CBorrowedWnd(const CBorrowedWnd&) = delete;
   CBorrowedWnd& operator=(const CBorrowedWnd&) = delete;
 };
+
+// The current application's main window, else the thread's active window; null without an
+// application.
+AFX_API CWnd* AfxGetMainWnd();
 
 // Shows string resource nIDPrompt; nIDHelp (-1: nIDPrompt itself) is the help context of the
 // box while it is up. Returns the button the user chose.

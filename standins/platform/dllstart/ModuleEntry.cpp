@@ -27,7 +27,7 @@ void EndWindowLibrary() {
 
 BOOL StartModule(HINSTANCE hInstance) {
   static char emptyCommandLine[] = "";
-  AfxCoreInitModule();
+  if (!AfxCoreInitModule()) return FALSE;
   if (!AfxWinInit(hInstance, nullptr, emptyCommandLine, 0)) {
     AfxWinTerm();
     return FALSE;

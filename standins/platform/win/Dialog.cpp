@@ -1,3 +1,5 @@
+#include <cstring>
+#include <exception>
 #include <vector>
 
 #include "../afxapp.h"
@@ -72,23 +74,85 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate
 
 CDialog::~CDialog() = default;
 
-INT_PTR CDialog::DoModal() {
+LPCDLGTEMPLATEA CDialog::LoadTemplate(HINSTANCE& hInst) const {
   LPCSTR lpszName = MAKEINTRESOURCEA(m_nIDTemplate);
-  HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
-  if (hInst == nullptr) return -1;
-  HRSRC hResource = ::FindResourceA(hInst, lpszName, RT_DIALOG);
+  hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
+  HRSRC hResource = hInst != nullptr ? ::FindResourceA(hInst, lpszName, RT_DIALOG) : nullptr;
   HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
-  auto* pTemplate = hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hTemplate)) : nullptr;
-  if (pTemplate == nullptr) return -1;
-  // Without a parent the application's main window owns the dialog.
-  CWnd* pOwner = m_pParentWnd;
-  if (pOwner == nullptr)
-    if (CWinApp* pApp = AfxGetApp()) pOwner = pApp->m_pMainWnd;
-  HWND hParent = pOwner != nullptr ? pOwner->m_hWnd : nullptr;
-  CTempMapsLock lock;
-  CPreTranslateScope preTranslate;
-  return ::DialogBoxIndirectParamA(hInst, pTemplate, hParent, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hTemplate)) : nullptr;
 }
+
+HWND CDialog::PreModal() { return CWnd::GetSafeOwner_(m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr, &m_hWndTop); }
+
+void CDialog::PostModal() {
+  if (::IsWindow(m_hWndTop)) ::EnableWindow(m_hWndTop, TRUE);
+  m_hWndTop = nullptr;
+}
+
+INT_PTR CDialog::DoModal() {
+  HINSTANCE hInst = nullptr;
+  LPCDLGTEMPLATEA pTemplate = LoadTemplate(hInst);
+  if (pTemplate == nullptr) return -1;
+  // The system's dialog manager disables the owner before WM_INITDIALOG and, at the end, enables
+  // it again and gives it the activation back.
+  HWND hWndParent = PreModal();
+  INT_PTR nResult;
+  {
+    CTempMapsLock lock;
+    CPreTranslateScope preTranslate;
+    nResult = ::DialogBoxIndirectParamA(hInst, pTemplate, hWndParent, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  }
+  PostModal();
+  return nResult;
+}
+
+BOOL CDialog::CheckAutoCenter() {
+  HINSTANCE hInst = nullptr;
+  LPCDLGTEMPLATEA pTemplate = LoadTemplate(hInst);
+  if (pTemplate == nullptr) return TRUE;
+  // An extended template starts with version 1 and signature 0xFFFF; its style follows the help
+  // ID and the extended style.
+  const WORD* pWords = reinterpret_cast<const WORD*>(pTemplate);
+  DWORD dwStyle = pTemplate->style;
+  if (pWords[0] == 1 && pWords[1] == 0xFFFF) std::memcpy(&dwStyle, pWords + 6, sizeof dwStyle);
+  return !(dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+}
+
+namespace {
+// The dialog is centred after WM_INITDIALOG only where nothing else placed it: hidden before and
+// after, not moved meanwhile, its owner (if any) disabled for it, its template silent.
+class CInitDialogPlacement {
+public:
+  explicit CInitDialogPlacement(HWND hWnd) : m_dwStyleOld(static_cast<DWORD>(::GetWindowLongA(hWnd, GWL_STYLE))) {
+    ::GetWindowRect(hWnd, &m_rectOld);
+  }
+  void CenterIfUnplaced(CWnd* pWnd) const {
+    if (m_dwStyleOld & WS_VISIBLE) return;
+    if (::GetWindowLongA(pWnd->m_hWnd, GWL_STYLE) & (WS_VISIBLE | WS_CHILD)) return;
+    RECT rect;
+    ::GetWindowRect(pWnd->m_hWnd, &rect);
+    if (rect.left != m_rectOld.left || rect.top != m_rectOld.top) return;
+    HWND hOwner = ::GetWindow(pWnd->m_hWnd, GW_OWNER);
+    if (hOwner != nullptr && ::IsWindowEnabled(hOwner)) return;
+    if (pWnd->CheckAutoCenter()) pWnd->CenterWindow();
+  }
+
+private:
+  DWORD m_dwStyleOld;
+  RECT m_rectOld;
+};
+
+// An exception that is no CException* has no owner here: unwinding it through the system's
+// frames of the modal loop is undefined. The process ends at once, naming it (the runtime's
+// terminate handler prints its type), rather than running on in an unknown state.
+[[noreturn]] void EndOnForeignException() {
+  static const char kText[] = "An exception that is no CException* left a message handler of a dialog\n";
+  ::OutputDebugStringA(kText);
+  DWORD nWritten = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), kText, sizeof kText - 1, &nWritten, nullptr);
+  std::terminate();
+}
+}  // namespace
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* pDialog = nullptr;
@@ -108,24 +172,23 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     return FALSE;
   }
   CCurrentMessageScope current(hWnd, message, wParam, lParam);
-  // No exception may unwind through the system's frames of the modal loop.
   try {
-    return pDialog->HandleMessage(message, wParam, lParam);
-  } catch (CException* e) {
-    bool bMemory = dynamic_cast<CMemoryException*>(e) != nullptr;
-    e->Delete();
-    if (message == WM_INITDIALOG) {
-      ::EndDialog(hWnd, -1);
-    } else {
-      AfxMessageBox(bMemory ? "Out of memory." : "The operation failed.", MB_ICONSTOP);
+    try {
+      if (message != WM_INITDIALOG) return pDialog->HandleMessage(message, wParam, lParam);
+      CInitDialogPlacement placement(hWnd);
+      INT_PTR nResult = pDialog->HandleMessage(message, wParam, lParam);
+      placement.CenterIfUnplaced(pDialog);
+      return nResult;
+    } catch (CException* e) {
+      // The application reports it and answers the message; a dialog whose WM_INITDIALOG failed
+      // stays open, uncentred.
+      LRESULT lResult = AfxProcessWndProcException(e, CWnd::GetCurrentMessage());
+      e->Delete();
+      return lResult;
     }
   } catch (...) {
-    if (message == WM_INITDIALOG)
-      ::EndDialog(hWnd, -1);
-    else
-      AfxMessageBox("The operation failed.", MB_ICONSTOP);
+    EndOnForeignException();
   }
-  return message == WM_INITDIALOG ? FALSE : TRUE;
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -31,10 +31,9 @@ CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
 }
 
 void CDynLinkLibrary::Link() {
-  // Appended, so that modules linked earlier are searched first.
-  CDynLinkLibrary** pp = &m_pModuleState->m_pFirstLibrary;
-  while (*pp) pp = &(*pp)->m_pNextDLL;
-  *pp = this;
+  // At the head: the module loaded last is searched first.
+  m_pNextDLL = m_pModuleState->m_pFirstLibrary;
+  m_pModuleState->m_pFirstLibrary = this;
 }
 
 CDynLinkLibrary::~CDynLinkLibrary() {

@@ -11,21 +11,23 @@ HWND MessageBoxOwner(const CWinApp* pApp) {
   return pApp != nullptr && pApp->m_pMainWnd != nullptr ? pApp->m_pMainWnd->m_hWnd : nullptr;
 }
 
-// Without an application the box is captioned with the executable's file name.
-CString ExecutableName() {
-  char path[MAX_PATH];
+// Without an application name the box is captioned with the executable's file name, read into
+// the caller's buffer: a box that reports running out of memory must need none.
+LPCSTR ExecutableName(char (&path)[MAX_PATH]) {
   DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  CString caption(path, static_cast<int>(n < MAX_PATH ? n : 0));
-  for (int i = caption.GetLength() - 1; i >= 0; --i)
-    if (caption[i] == '\\' || caption[i] == '/') return caption.Mid(i + 1);
-  return caption;
+  path[n < MAX_PATH ? n : 0] = '\0';
+  LPCSTR pszName = path;
+  for (LPCSTR p = path; *p != '\0'; ++p)
+    if (*p == '\\' || *p == '/') pszName = p + 1;
+  return pszName;
 }
 }  // namespace
 
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) {
   DWORD dwOldContext = m_dwPromptContext;
   if (nIDPrompt != 0) m_dwPromptContext = nIDPrompt;
-  CString caption = m_pszAppName != nullptr ? CString(m_pszAppName) : ExecutableName();
+  char path[MAX_PATH];
+  LPCSTR caption = m_pszAppName != nullptr ? m_pszAppName : ExecutableName(path);
   int nResult = ::MessageBoxA(MessageBoxOwner(this), lpszPrompt, caption, nType);
   m_dwPromptContext = dwOldContext;
   return nResult;
@@ -33,7 +35,8 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) {
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
   if (CWinApp* pApp = AfxGetApp()) return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-  return ::MessageBoxA(MessageBoxOwner(nullptr), lpszText, ExecutableName(), nType);
+  char path[MAX_PATH];
+  return ::MessageBoxA(MessageBoxOwner(nullptr), lpszText, ExecutableName(path), nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {

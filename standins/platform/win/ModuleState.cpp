@@ -54,13 +54,29 @@ AFX_MODULE_STATE* AfxFindModuleState(HINSTANCE hInstance) {
 
 CWinApp* AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
-HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+namespace {
+// Every resource look-up searches in this order: the state's own resource handle unless it is a
+// system state, the chain's non-system records from its head (the module that joined last
+// first), then a system state's own handle and the system records.
+template <class Holds>
+HINSTANCE SearchResourceChain(const Holds& holds) {
   AFX_MODULE_STATE* pState = AfxGetModuleState();
   for (BOOL bSystem : {FALSE, TRUE}) {
-    if (!pState->m_bSystem == !bSystem && HasResource(pState->m_hCurrentResourceHandle, lpszName, lpszType))
-      return pState->m_hCurrentResourceHandle;
+    if (!pState->m_bSystem == !bSystem && holds(pState->m_hCurrentResourceHandle)) return pState->m_hCurrentResourceHandle;
     for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p; p = p->m_pNextDLL)
-      if (!p->m_bSystem == !bSystem && HasResource(p->m_hResource, lpszName, lpszType)) return p->m_hResource;
+      if (!p->m_bSystem == !bSystem && holds(p->m_hResource)) return p->m_hResource;
   }
   return nullptr;
+}
+}  // namespace
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+  return SearchResourceChain([=](HINSTANCE h) { return HasResource(h, lpszName, lpszType); });
+}
+
+HINSTANCE AfxFindStringResourceHandle(UINT nID) {
+  return SearchResourceChain([=](HINSTANCE h) {
+    const wchar_t* pText = nullptr;
+    return h != nullptr && ::LoadStringW(h, nID, reinterpret_cast<LPWSTR>(&pText), 0) > 0;
+  });
 }

@@ -1,31 +1,40 @@
-// String resources on Windows, found through the current module state's resource chain. The
-// table is read in place (LoadStringW with a zero buffer size), so no length limit applies.
+// String resources on Windows, found through the current module state's resource chain in the
+// order of AfxFindResourceHandle. The table is read in place (LoadStringW with a zero buffer
+// size), so no length limit applies to a CString.
 #include "../afxwindows.h"
 
 #include "../StringResource.h"
-#include "../afxdll.h"
+#include "../afxstate.h"
 #include "../afxstr.h"
 
 namespace {
-BOOL LoadFrom(HINSTANCE h, UINT nID, CString& rString) {
-  if (h == nullptr) return FALSE;
-  const wchar_t* pText = nullptr;
-  int nChars = ::LoadStringW(h, nID, reinterpret_cast<LPWSTR>(&pText), 0);
-  if (nChars <= 0 || pText == nullptr) return FALSE;
+// The string's UTF-16 text inside the module's table; 0 characters when it has none.
+int FindText(UINT nID, const wchar_t*& pText) {
+  HINSTANCE h = AfxFindStringResourceHandle(nID);
+  pText = nullptr;
+  int nChars = h != nullptr ? ::LoadStringW(h, nID, reinterpret_cast<LPWSTR>(&pText), 0) : 0;
+  return pText != nullptr && nChars > 0 ? nChars : 0;
+}
+}  // namespace
+
+BOOL AfxLoadStringResource(UINT nID, CString& rString) {
+  const wchar_t* pText;
+  int nChars = FindText(nID, pText);
+  if (nChars == 0) return FALSE;
   int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, nullptr, 0, nullptr, nullptr);
   char* p = rString.GetBufferSetLength(nBytes);
   ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, p, nBytes, nullptr, nullptr);
   rString.ReleaseBuffer(nBytes);
   return TRUE;
 }
-}  // namespace
 
-BOOL AfxLoadStringResource(UINT nID, CString& rString) {
-  AFX_MODULE_STATE* pState = AfxGetModuleState();
-  if (LoadFrom(pState->m_hCurrentResourceHandle, nID, rString)) return TRUE;
-  for (CDynLinkLibrary* p = pState->m_pFirstLibrary; p; p = p->m_pNextDLL)
-    if (LoadFrom(p->m_hResource, nID, rString)) return TRUE;
-  return FALSE;
+int AfxLoadString(UINT nIDS, LPSTR lpszBuf, UINT nMaxBuf) {
+  if (lpszBuf == nullptr || nMaxBuf == 0) return 0;
+  const wchar_t* pText;
+  int nChars = FindText(nIDS, pText);
+  int nBytes = nChars > 0 ? ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, lpszBuf, static_cast<int>(nMaxBuf) - 1, nullptr, nullptr) : 0;
+  lpszBuf[nBytes] = '\0';
+  return nBytes;
 }
 
 BOOL CString::LoadString(HINSTANCE hInstance, UINT nID) { return LoadFrom(hInstance, nID, *this); }

@@ -43,8 +43,6 @@ int CWinApp::ExitInstance() { return 0; }
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 
-BOOL AfxCoreInitModule() { return TRUE; }
-
 BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
   if (hInstance == nullptr) return FALSE;
   AFX_MODULE_STATE* pState = AfxGetModuleState();

@@ -3,6 +3,8 @@
 #include "../afxapp.h"
 #include "../afxdd_.h"
 #include "../afxexcept.h"
+#include "../afxres.h"
+#include "../afxstate.h"
 #include "../afxwnd.h"
 #include "CurrentMessage.h"
 
@@ -114,19 +116,46 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
+namespace {
+// A window that runs UpdateData for itself inside its own exchange: the shared library's debug
+// build asserts, its release build runs on. This one runs on, says so on the debugger's output
+// and standard error, and counts it for the tests.
+void ReportLockoutReentry(_AFX_THREAD_STATE* pThreadState) {
+  ++pThreadState->m_nLockoutReentries;
+  static const char kText[] = "UpdateData: a window's exchange ran UpdateData for the same window\n";
+  ::OutputDebugStringA(kText);
+  DWORD nWritten = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), kText, sizeof kText - 1, &nWritten, nullptr);
+}
+}  // namespace
+
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+  _AFX_THREAD_STATE* pThreadState = AfxGetThreadState();
+  HWND hWndOldLockout = pThreadState->m_hLockoutNotifyWindow;
+  if (m_hWnd != nullptr && hWndOldLockout == m_hWnd) ReportLockoutReentry(pThreadState);
+  pThreadState->m_hLockoutNotifyWindow = m_hWnd;
   CDataExchange dx(this, bSaveAndValidate);
+  BOOL bOK = FALSE;
   try {
     DoDataExchange(&dx);
+    bOK = TRUE;
   } catch (CUserException* e) {
     // The user has been told already (Fail moved the focus, a message box said why).
     e->Delete();
-    return FALSE;
+  } catch (CException* e) {
+    // The exchange itself failed: out of memory, or a resource.
+    e->ReportError(MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
+    e->Delete();
   }
-  return TRUE;
+  pThreadState->m_hLockoutNotifyWindow = hWndOldLockout;
+  return bOK;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HIWORD(wParam)); }
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  // A control's notification during this window's own exchange is ignored, as if handled.
+  if (lParam != 0 && AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd) return TRUE;
+  return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()

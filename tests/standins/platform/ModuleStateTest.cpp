@@ -39,6 +39,8 @@ TEST(ModuleState, LoadKeepsTheCallersStateAndBuildsTheModulesOwn) {
   {
     AFX_MAINTAIN_STATE inModule(pModuleState);
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), h);
+    EXPECT_EQ(AfxFindStringResourceHandle(AFX_IDS_MEMORY_EXCEPTION), ::GetModuleHandleA("mcplatform.dll"))
+        << "the platform's own strings are in the module's chain too";
   }
   EXPECT_EQ(AfxGetModuleState(), &mine);
 
@@ -57,6 +59,7 @@ TEST(ModuleState, TheHostFindsTheTemplateAndTheKernelStringsFromItsOwnState) {
   EXPECT_NE(text.Find("%s"), -1);
   EXPECT_TRUE(text.LoadString(20037));
   EXPECT_FALSE(text.LoadString(20049));
+  EXPECT_EQ(AfxFindStringResourceHandle(AFX_IDS_MEMORY_EXCEPTION), ::GetModuleHandleA("mcplatform.dll"));
   module.Unload();
   EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), nullptr);
 }
@@ -144,25 +147,25 @@ TEST(ModuleState, AnApplicationWithoutNameTakesItsTitleElseItsFileName) {
   ::FreeLibrary(hHost);
 }
 
-TEST(ModuleState, ResourcesAreSearchedInTheNonSystemRecordsFirst) {
+TEST(ModuleState, ResourcesAndStringsAreSearchedFromTheRecordThatJoinedLastNonSystemOnesFirst) {
   HMODULE hLoaded = ::LoadLibraryA(CElementModule::GetDefaultPath());
   // The editor's tests carry the module's resources too.
   HMODULE hData = ::LoadLibraryExA(BesideTheTests("editor_tests.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(hLoaded, nullptr);
   ASSERT_NE(hData, nullptr);
   ASSERT_NE(hLoaded, hData);
-  // Both hold the dialog template; which one the search returns tells the order.
+  // Both hold the dialog template and the strings; which one the search returns tells the order.
   const struct {
     HMODULE hOwn;
     BOOL bSystemState;
-    std::vector<std::pair<HMODULE, BOOL>> records;  // module, system
+    std::vector<std::pair<HMODULE, BOOL>> records;  // module, system; in the order they join
     HMODULE hExpected;
   } cases[] = {
       {hLoaded, FALSE, {{hData, FALSE}}, hLoaded},  // a non-system state's own resources come first
       {hLoaded, TRUE, {{hData, FALSE}}, hData},     // a system state's own come after the chain's
-      {nullptr, FALSE, {{hLoaded, TRUE}, {hData, FALSE}}, hData},
-      {nullptr, FALSE, {{hLoaded, FALSE}, {hData, FALSE}}, hLoaded},  // then in the order they joined
-      {nullptr, FALSE, {{hLoaded, TRUE}, {hData, TRUE}}, hLoaded},
+      {nullptr, FALSE, {{hData, FALSE}, {hLoaded, TRUE}}, hData},
+      {nullptr, FALSE, {{hLoaded, FALSE}, {hData, FALSE}}, hData},  // the record that joined last first
+      {nullptr, FALSE, {{hLoaded, TRUE}, {hData, TRUE}}, hData},
   };
   for (const auto& c : cases) {
     AFX_MODULE_STATE state(FALSE);
@@ -171,6 +174,7 @@ TEST(ModuleState, ResourcesAreSearchedInTheNonSystemRecordsFirst) {
     state.m_bSystem = c.bSystemState;
     for (const auto& record : c.records) (new CDynLinkLibrary(record.first, record.first))->m_bSystem = record.second;
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_SLAVE_MANAGEMENT), RT_DIALOG), c.hExpected);
+    EXPECT_EQ(AfxFindStringResourceHandle(IDS_OPERATION_REQUIRED), c.hExpected);
   }
   ::FreeLibrary(hData);
   ::FreeLibrary(hLoaded);

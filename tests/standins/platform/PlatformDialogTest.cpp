@@ -75,7 +75,8 @@ TEST(PlatformDialog, TemporaryWrappersEndWithTheModalLoop) {
   EXPECT_EQ(AfxGetTempObjectCount(), 0u);
 }
 
-TEST(PlatformDialog, AFailingHandlerIsReportedAndTheDialogGoesOn) {
+// Without an application nothing reports the failure (WndProcExceptionTest has the reports).
+TEST(PlatformDialog, AFailingHandlerWithoutAnApplicationShowsNothingAndTheDialogGoesOn) {
   CRadioDialog dialog;
   CDialogRobot robot;
   INT_PTR result = robot.Run([&] { return dialog.DoModal(); }, [&](CDialogRobot& ui) {
@@ -85,5 +86,5 @@ TEST(PlatformDialog, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   });
   EXPECT_EQ(result, IDOK);
   EXPECT_EQ(dialog.m_moves, 1);
-  EXPECT_EQ(robot.MessageBoxes(), (std::vector<std::string>{"Out of memory."}));
+  EXPECT_TRUE(robot.MessageBoxes().empty());
 }
