@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "ControlActions.h"
@@ -54,9 +55,13 @@ void CDialogRobot::Tick() {
     CloseMessageBoxes();
     return;
   }
+  // A box up before the dialog shows (a report from its start) is closed like any other, and is
+  // never taken for the dialog.
+  CloseMessageBoxes();
   std::vector<HWND> dialogs = ThreadDialogs();
-  if (dialogs.empty()) return;
-  m_hDialog = dialogs.front();
+  auto dialog = std::find_if(dialogs.begin(), dialogs.end(), [](HWND h) { return !IsMessageBox(h); });
+  if (dialog == dialogs.end()) return;
+  m_hDialog = *dialog;
   m_started = true;
   m_script(*this);
   if (::IsWindow(m_hDialog) && ::IsWindowVisible(m_hDialog))

@@ -158,9 +158,19 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
   CDialog* pDialog = nullptr;
   if (message == WM_INITDIALOG) {
     pDialog = reinterpret_cast<CDialog*>(lParam);
+    // Running out of memory here ends the dialog as one that could not be created (DoModal
+    // gives -1, as the shared library's does): no handler has run, and no exception may cross
+    // the system's frames.
+    try {
+      pDialog->Attach(hWnd);
+      AfxPushModalWindow(hWnd);
+    } catch (CException* e) {
+      e->Delete();
+      pDialog->Detach();
+      ::EndDialog(hWnd, -1);
+      return FALSE;
+    }
     ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
-    pDialog->Attach(hWnd);
-    AfxPushModalWindow(hWnd);
   } else {
     pDialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
   }

@@ -8,24 +8,29 @@
 #include "../afxstr.h"
 
 namespace {
-// The string's UTF-16 text inside the module's table; 0 characters when it has none.
-int FindText(UINT nID, const wchar_t*& pText) {
-  HINSTANCE h = AfxFindStringResourceHandle(nID);
+// The string's UTF-16 text inside the table of module h; 0 characters when it has none.
+int FindTextIn(HINSTANCE h, UINT nID, const wchar_t*& pText) {
   pText = nullptr;
   int nChars = h != nullptr ? ::LoadStringW(h, nID, reinterpret_cast<LPWSTR>(&pText), 0) : 0;
   return pText != nullptr && nChars > 0 ? nChars : 0;
 }
-}  // namespace
 
-BOOL AfxLoadStringResource(UINT nID, CString& rString) {
-  const wchar_t* pText;
-  int nChars = FindText(nID, pText);
+int FindText(UINT nID, const wchar_t*& pText) { return FindTextIn(AfxFindStringResourceHandle(nID), nID, pText); }
+
+BOOL AssignText(const wchar_t* pText, int nChars, CString& rString) {
   if (nChars == 0) return FALSE;
   int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, nullptr, 0, nullptr, nullptr);
   char* p = rString.GetBufferSetLength(nBytes);
   ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, p, nBytes, nullptr, nullptr);
   rString.ReleaseBuffer(nBytes);
   return TRUE;
+}
+}  // namespace
+
+BOOL AfxLoadStringResource(UINT nID, CString& rString) {
+  const wchar_t* pText;
+  int nChars = FindText(nID, pText);
+  return AssignText(pText, nChars, rString);
 }
 
 int AfxLoadString(UINT nIDS, LPSTR lpszBuf, UINT nMaxBuf) {
@@ -37,4 +42,8 @@ int AfxLoadString(UINT nIDS, LPSTR lpszBuf, UINT nMaxBuf) {
   return nBytes;
 }
 
-BOOL CString::LoadString(HINSTANCE hInstance, UINT nID) { return LoadFrom(hInstance, nID, *this); }
+BOOL CString::LoadString(HINSTANCE hInstance, UINT nID) {
+  const wchar_t* pText;
+  int nChars = FindTextIn(hInstance, nID, pText);
+  return AssignText(pText, nChars, *this);
+}

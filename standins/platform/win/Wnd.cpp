@@ -1,4 +1,5 @@
 #include <map>
+#include <memory>
 
 #include "../afxapp.h"
 #include "../afxdd_.h"
@@ -69,11 +70,18 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
   HandleMaps& maps = Maps();
   auto it = maps.temporary.find(hWnd);
   if (it != maps.temporary.end()) return it->second;
-  CWnd* p = new CWnd;
+  // Each step may run out of memory: the wrapper is kept only once both the map and the list
+  // of temporary objects hold it.
+  std::unique_ptr<CWnd> p(new CWnd);
+  it = maps.temporary.emplace(hWnd, p.get()).first;
+  try {
+    AfxAddTempObject(p.get(), DeleteTemporary);
+  } catch (...) {
+    maps.temporary.erase(it);
+    throw;
+  }
   p->m_hWnd = hWnd;
-  maps.temporary[hWnd] = p;
-  AfxAddTempObject(p, DeleteTemporary);
-  return p;
+  return p.release();
 }
 
 BOOL CWnd::Attach(HWND hWnd) {

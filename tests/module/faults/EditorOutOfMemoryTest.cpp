@@ -68,6 +68,8 @@ protected:
 
   PFN_EditMotionSequence m_edit = nullptr;
   std::unique_ptr<CMC_DriveNetwork> m_net = LoadStandardNetwork();
+  // The host is an application, which reports to the user what leaves a message handler.
+  CWinApp m_app{"Motion Host"};
 };
 }  // namespace
 
