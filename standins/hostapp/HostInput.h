@@ -12,8 +12,8 @@ inline bool IsStandardInputName(const char* pszName) { return pszName[0] == '-' 
 
 // True when Windows maps the name to a device instead of a file: a stem of DeviceNames.h's
 // table, in any case, in any folder and with any extension or trailing blanks; and the device
-// namespace "\\.\" (its named pipes excepted). Such a name is refused before it is opened: opening a
-// serial port may wait for its line, and a console waits for its user.
+// namespace "\\.\" (its named pipes excepted). Such a name is refused before it is opened:
+// opening a serial port may wait for its line, and a console waits for its user.
 bool IsDeviceName(const char* pszPath);
 
 // A program's bytes, read a line at a time straight from its Windows handle. A file on a disk

@@ -36,7 +36,7 @@ void PrintUsage(FILE* out) {
     if (c.run == RunEditCommand) AppendChoiceUsage(usage);
     usage.AppendFormat("%s%s\n", *c.args ? " " : "", c.args);
   }
-  usage += "edit's choices of the base dialog start at their first word, the default\n";
+  usage += "edit's choices of the base dialog: the first word is the default\n";
   if (out == stdout)
     WriteOut(usage);
   else
