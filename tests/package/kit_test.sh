@@ -47,29 +47,19 @@ done | LC_ALL=C sort >"$tmp/want"
 cmp -s "$tmp/want" "$tmp/files" || { fail "the ZIP's files (< wanted, > got):"; diff "$tmp/want" "$tmp/files"; }
 
 started=$(date +%s)
-# Wine's first start in a new prefix fails now and then on a loaded machine: once more, in another
-# folder, and the reason shown either way.
-fresh_prefix() { # DIR
-  "$src/scripts/wine-prefix" "$1" </dev/null >"$tmp/prefix.log" 2>&1 && return 0
-  echo "kit_test: making the prefix failed, once more:"; cat "$tmp/prefix.log"
-  WINEPREFIX="$1" wineserver -k 2>/dev/null
-  rm -rf "$1"
-  "$src/scripts/wine-prefix" "$1" </dev/null >"$tmp/prefix.log" 2>&1 ||
-    { echo "kit_test: no Wine prefix:"; cat "$tmp/prefix.log"; exit 2; }
-}
-# MC_KIT_PREFIX_TEMPLATE (CTest sets it): a prefix that nothing but its making has touched, made
-# once for this Wine and copied for each run, since making one takes most of the test's time.
+# MC_KIT_PREFIX_TEMPLATE (CTest sets it): a pristine prefix to copy (scripts/wine-prefix), since
+# making one takes most of the test's time. Wine's first start in a new prefix fails now and then
+# on a loaded machine: once more, in another folder, and the reason shown either way.
 template=${MC_KIT_PREFIX_TEMPLATE:-}
-if [ -n "$template" ]; then
-  wine_version=$(. "$src/scripts/wine-env.sh" && "$mc_wine" --version)
-  if [ "$(cat "$template.wine" 2>/dev/null)" != "$wine_version" ]; then
-    rm -rf "$template" "$template.wine"
-    (WINEPREFIX="$template"; export WINEPREFIX; fresh_prefix "$template" && wineserver -w) || exit 2
-    echo "$wine_version" >"$template.wine"
-  fi
-  cp -a "$template" "$WINEPREFIX" || exit 2
-else
-  fresh_prefix "$WINEPREFIX"
+# shellcheck disable=SC2086
+if ! "$src/scripts/wine-prefix" "$WINEPREFIX" $template </dev/null >"$tmp/prefix.log" 2>&1; then
+  echo "kit_test: making the prefix failed, once more:"; cat "$tmp/prefix.log"
+  wineserver -k 2>/dev/null
+  [ -z "$template" ] || WINEPREFIX="$template" wineserver -k 2>/dev/null
+  export WINEPREFIX="$tmp/prefix-again"
+  # shellcheck disable=SC2086
+  "$src/scripts/wine-prefix" "$WINEPREFIX" $template </dev/null >"$tmp/prefix.log" 2>&1 ||
+    { echo "kit_test: no Wine prefix:"; cat "$tmp/prefix.log"; exit 2; }
 fi
 prefix_seconds=$(($(date +%s) - started))
 kit="$WINEPREFIX/drive_c/Trial kits/$root" kitwin="C:\\Trial kits\\$root"
