@@ -10,14 +10,28 @@ endif()
 set(MC_PACKAGE_NAME SlaveManagement-${PROJECT_VERSION}-trial-win${MC_PACKAGE_BITS})
 list(JOIN MC_RUNTIME_DLLS ", " MC_RUNTIME_LIST)
 # The exit statuses as the host's guide gives them, so that the kit says what the guide says:
-# the paragraph under "### Exit status" in docs/HOST.md, without its code marks.
-file(READ ${PROJECT_SOURCE_DIR}/docs/HOST.md host_guide)
-string(REGEX MATCH "\n### Exit status\n\n([^\n]+(\n[^\n]+)*)" unused "${host_guide}")
+# the paragraph under "## Exit status" in docs/MCHOST.md, without its code marks.
+file(READ ${PROJECT_SOURCE_DIR}/docs/MCHOST.md host_guide)
+string(REGEX MATCH "\n## Exit status\n\n([^\n]+(\n[^\n]+)*)" unused "${host_guide}")
 if(NOT CMAKE_MATCH_1)
-  message(FATAL_ERROR "docs/HOST.md has no paragraph under \"### Exit status\" for the kit's README")
+  message(FATAL_ERROR "docs/MCHOST.md has no paragraph under \"## Exit status\" for the kit's README")
 endif()
 string(REPLACE "`" "" MC_EXIT_STATUS "${CMAKE_MATCH_1}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/HOST.md)
+# The device names from the host's table of them, in lower case as a user types them.
+set(device_header ${PROJECT_SOURCE_DIR}/standins/hostapp/DeviceNames.h)
+file(READ ${device_header} device_table)
+string(REGEX MATCHALL "\n +DEVICE\\(\"[^\"]+\"\\)" device_entries "${device_table}")
+set(device_names "")
+foreach(entry IN LISTS device_entries)
+  string(REGEX REPLACE "\n +DEVICE\\(\"([^\"]+)\"\\)" "\\1" name "${entry}")
+  string(TOLOWER "${name}" name)
+  list(APPEND device_names "${name}")
+endforeach()
+if(NOT device_names)
+  message(FATAL_ERROR "${device_header} lists no DEVICE(\" lines")
+endif()
+list(JOIN device_names ", " MC_DEVICE_NAMES)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/MCHOST.md ${device_header})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in ${CMAKE_BINARY_DIR}/package/README.txt @ONLY)
 
 set(MC_PACKAGE_FILES $<TARGET_FILE:mchost> $<TARGET_FILE:mckernel> $<TARGET_FILE:platform>

@@ -17,7 +17,7 @@ enum HostExit { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
 struct HostOptions {
   CString networkPath;       // empty: the built-in network
   CString modulePath;        // empty: SlaveManagement.dll beside the host
-  // edit: how the base editor dialog behaves where hosts differ (--check-input, --click-exchange)
+  // edit: how the base editor dialog behaves where hosts differ (MC_EditDialogChoices.h's options)
   MC_EDITDLG_CHOICES editChoices = MC_GetEditDialogChoices();
   std::vector<CString> args; // what follows the options
 };

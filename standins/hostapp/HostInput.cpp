@@ -4,29 +4,38 @@
 #include <cstring>
 #include <cwchar>
 
+#include "DeviceNames.h"
 #include "HostCommands.h"
 
 namespace {
+wchar_t AsciiUpper(wchar_t ch) { return ch >= L'a' && ch <= L'z' ? static_cast<wchar_t>(ch - L'a' + L'A') : ch; }
+
 // Case-insensitive comparison of a name's stem with a reserved name (ASCII only).
 bool SameStem(const wchar_t* pStem, std::size_t nStem, const wchar_t* pszReserved) {
   std::size_t n = std::wcslen(pszReserved);
   if (n != nStem) return false;
-  for (std::size_t i = 0; i < n; ++i) {
-    wchar_t ch = pStem[i];
-    if (ch >= L'a' && ch <= L'z') ch = static_cast<wchar_t>(ch - L'a' + L'A');
-    if (ch != pszReserved[i]) return false;
+  for (std::size_t i = 0; i < n; ++i)
+    if (AsciiUpper(pStem[i]) != pszReserved[i]) return false;
+  return true;
+}
+
+// The stem against a stem of the device table, where '#' takes one digit.
+bool MatchesDeviceStem(const wchar_t* pStem, std::size_t nStem, const char* pszPattern) {
+  if (std::strlen(pszPattern) != nStem) return false;
+  for (std::size_t i = 0; i < nStem; ++i) {
+    const bool digit = pStem[i] != L'\0' && std::wcschr(HOST_DEVICE_DIGITS, pStem[i]) != nullptr;
+    if (pszPattern[i] == '#' ? !digit : AsciiUpper(pStem[i]) != static_cast<wchar_t>(pszPattern[i])) return false;
   }
   return true;
 }
 
 bool IsReservedStem(const wchar_t* pStem, std::size_t nStem) {
-  static const wchar_t* const kNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
-  for (const wchar_t* pszName : kNames)
-    if (SameStem(pStem, nStem, pszName)) return true;
-  // COM and LPT with one digit, or with a superscript one, two or three.
-  if (nStem != 4 || !(SameStem(pStem, 3, L"COM") || SameStem(pStem, 3, L"LPT"))) return false;
-  wchar_t last = pStem[3];
-  return (last >= L'0' && last <= L'9') || last == L'\u00B9' || last == L'\u00B2' || last == L'\u00B3';
+#define HOST_DEVICE_STEM(pattern) pattern,
+  static const char* const kStems[] = {HOST_DEVICE_STEMS(HOST_DEVICE_STEM)};
+#undef HOST_DEVICE_STEM
+  for (const char* pszStem : kStems)
+    if (MatchesDeviceStem(pStem, nStem, pszStem)) return true;
+  return false;
 }
 
 const std::uint64_t kHashStart = 14695981039346656037ull;  // FNV-1a, 64 bits

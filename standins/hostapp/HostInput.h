@@ -10,11 +10,10 @@
 // The name that stands for standard input where a file is expected.
 inline bool IsStandardInputName(const char* pszName) { return pszName[0] == '-' && pszName[1] == '\0'; }
 
-// True when Windows maps the name to a device instead of a file: CON, PRN, AUX, NUL, COM0 to
-// COM9 and LPT0 to LPT9 (and COM and LPT with a superscript 1, 2 or 3), CONIN$ and CONOUT$, in
-// any case, in any folder and with any extension or trailing blanks; and the device namespace
-// "\\.\" (its named pipes excepted). Such a name is refused before it is opened: opening a
-// serial port may wait for its line, and a console waits for its user.
+// True when Windows maps the name to a device instead of a file: a stem of DeviceNames.h's
+// table, in any case, in any folder and with any extension or trailing blanks; and the device
+// namespace "\\.\" (its named pipes excepted). Such a name is refused before it is opened:
+// opening a serial port may wait for its line, and a console waits for its user.
 bool IsDeviceName(const char* pszPath);
 
 // A program's bytes, read a line at a time straight from its Windows handle. A file on a disk

@@ -12,29 +12,41 @@ namespace {
 struct Command {
   const char* name;
   int (*run)(const HostOptions&);
-  const char* usage;
+  const char* args;  // what follows the options in the usage
 };
 
 const Command kCommands[] = {
-    {"info", RunInfoCommand, "info [--network FILE] [--module DLL]"},
-    {"default", RunDefaultCommand, "default [--network FILE] [--module DLL]"},
-    {"translate", RunTranslateCommand, "translate [--network FILE] [--module DLL] TEXT|-   (-: the text from stdin)"},
-    {"compile", RunCompileCommand, "compile [--network FILE] [--module DLL] PROGRAM|-   (-: the program from stdin)"},
-    {"edit", RunEditCommand,
-     "edit [--network FILE] [--module DLL] [--check-input ok|always] [--click-exchange on|off] [TEXT]   (opens a window)"},
+    {"info", RunInfoCommand, ""},
+    {"default", RunDefaultCommand, ""},
+    {"translate", RunTranslateCommand, "TEXT|-   (-: the text from stdin)"},
+    {"compile", RunCompileCommand, "PROGRAM|-   (-: the program from stdin)"},
+    {"edit", RunEditCommand, "[TEXT]   (opens a window)"},
 };
 
-// The words of the base dialog's choices, the one for 0 first.
-const char* const kCheckInputWords[] = {"ok", "always"};
-const char* const kClickExchangeWords[] = {"off", "on"};
+// The base dialog's choices, edit's alone: "[--check-input ok|always]", the default word first.
+void AppendChoiceUsage(CString& usage) {
+  for (const MC_EDITDLG_CHOICE& choice : kEditDialogChoices)
+    usage.AppendFormat(" [%s %s|%s]", choice.pszOption, choice.pszDefaultWord, choice.pszOtherWord);
+}
 
 void PrintUsage(FILE* out) {
   CString usage("usage: mchost COMMAND [OPTIONS] [ARGS]\ncommands:\n");
-  for (const Command& c : kCommands) usage.AppendFormat("  mchost %s\n", c.usage);
+  for (const Command& c : kCommands) {
+    usage.AppendFormat("  mchost %s [--network FILE] [--module DLL]", c.name);
+    if (c.run == RunEditCommand) AppendChoiceUsage(usage);
+    usage.AppendFormat("%s%s\n", *c.args ? " " : "", c.args);
+  }
+  usage += "edit's choices of the base dialog: the first word is the default\n";
   if (out == stdout)
     WriteOut(usage);
   else
     std::fputs(usage, out);
+}
+
+const MC_EDITDLG_CHOICE* FindChoice(const CString& option) {
+  for (const MC_EDITDLG_CHOICE& choice : kEditDialogChoices)
+    if (option == choice.pszOption) return &choice;
+  return nullptr;
 }
 }  // namespace
 
@@ -57,37 +69,37 @@ int Run(const std::vector<CString>& argv) {
   HostOptions options;
   for (int i = 2; i < argc; ++i) {
     const bool network = argv[i] == "--network", module = argv[i] == "--module";
-    const bool checkInput = argv[i] == "--check-input", clickExchange = argv[i] == "--click-exchange";
-    if (!network && !module && !checkInput && !clickExchange) {
+    const MC_EDITDLG_CHOICE* choice = FindChoice(argv[i]);
+    if (!network && !module && choice == nullptr) {
       options.args.push_back(argv[i]);
       continue;
     }
     if (i + 1 >= argc) {
       CString message;
-      message.Format("%s needs %s", argv[i].GetString(), network || module ? "a file name" : "a value");
+      message.Format("%s needs %s", argv[i].GetString(), choice == nullptr ? "a file name" : "a value");
       ReportError(message);
       return kExitUsage;
     }
     const CString& value = argv[++i];
-    if (network || module) {
+    if (choice == nullptr) {
       (network ? options.networkPath : options.modulePath) = value;
       continue;
     }
     // The base dialog's choices: only the editor has a use for them.
     if (command->run != RunEditCommand) {
       CString message;
-      message.Format("%s is an option of edit only", argv[i - 1].GetString());
+      message.Format("%s is an option of edit only", choice->pszOption);
       ReportError(message);
       return kExitUsage;
     }
-    const char* const* words = checkInput ? kCheckInputWords : kClickExchangeWords;
-    if (value != words[0] && value != words[1]) {
+    if (value != choice->pszDefaultWord && value != choice->pszOtherWord) {
       CString message;
-      message.Format("%s takes %s or %s, not '%s'", argv[i - 1].GetString(), words[0], words[1], value.GetString());
+      message.Format("%s takes %s or %s, not '%s'", choice->pszOption, choice->pszDefaultWord, choice->pszOtherWord,
+                     value.GetString());
       ReportError(message);
       return kExitUsage;
     }
-    (checkInput ? options.editChoices.bCheckInputAlways : options.editChoices.bClickExchange) = value == words[1];
+    options.editChoices.*choice->pMember = value == choice->pszDefaultWord ? choice->nDefault : !choice->nDefault;
   }
   try {
     return command->run(options);

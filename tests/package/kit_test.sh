@@ -47,13 +47,18 @@ done | LC_ALL=C sort >"$tmp/want"
 cmp -s "$tmp/want" "$tmp/files" || { fail "the ZIP's files (< wanted, > got):"; diff "$tmp/want" "$tmp/files"; }
 
 started=$(date +%s)
-# Wine's first start in a new prefix fails now and then on a loaded machine: once more, in another
-# folder, and the reason shown either way.
-if ! "$src/scripts/wine-prefix" "$WINEPREFIX" </dev/null >"$tmp/prefix.log" 2>&1; then
+# MC_KIT_PREFIX_TEMPLATE (CTest sets it): a pristine prefix to copy (scripts/wine-prefix), since
+# making one takes most of the test's time. Wine's first start in a new prefix fails now and then
+# on a loaded machine: once more, in another folder, and the reason shown either way.
+template=${MC_KIT_PREFIX_TEMPLATE:-}
+# shellcheck disable=SC2086
+if ! "$src/scripts/wine-prefix" "$WINEPREFIX" $template </dev/null >"$tmp/prefix.log" 2>&1; then
   echo "kit_test: making the prefix failed, once more:"; cat "$tmp/prefix.log"
   wineserver -k 2>/dev/null
+  [ -z "$template" ] || WINEPREFIX="$template" wineserver -k 2>/dev/null
   export WINEPREFIX="$tmp/prefix-again"
-  "$src/scripts/wine-prefix" "$WINEPREFIX" </dev/null >"$tmp/prefix.log" 2>&1 ||
+  # shellcheck disable=SC2086
+  "$src/scripts/wine-prefix" "$WINEPREFIX" $template </dev/null >"$tmp/prefix.log" 2>&1 ||
     { echo "kit_test: no Wine prefix:"; cat "$tmp/prefix.log"; exit 2; }
 fi
 prefix_seconds=$(($(date +%s) - started))
@@ -116,4 +121,4 @@ for where in "current directory:$tmp/cwd" "PATH:$tmp"; do
 done
 
 [ "$failed" = 0 ] || { echo "kit $root: $failed checks failed"; exit 1; }
-echo "kit $root: files, host view, info, translate, compile and edit passed beside another libstdc++-6.dll (fresh prefix ${prefix_seconds}s)"
+echo "kit $root: files, host view, info, translate, compile and edit passed beside another libstdc++-6.dll (fresh prefix ${prefix_seconds}s${template:+, copied})"

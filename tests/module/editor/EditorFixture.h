@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "DialogRobot.h"
 #include "EditorDlg.h"
@@ -37,12 +39,19 @@ protected:
     CDialogRobot robot;
     return RunDialog(dlg, robot, script);
   }
-  // Runs body once under each combination of the base dialog's choices, set in m_choices.
+  // Runs body once under each combination of the base dialog's choices, set in m_choices: bit i
+  // of the combination moves the table's choice i off its default, so the defaults come first.
   void ForEveryHostChoice(const std::function<void()>& body) {
-    for (MC_EDITDLG_CHOICES choices : {MC_EDITDLG_CHOICES{0, 1}, {1, 1}, {0, 0}, {1, 0}}) {
-      SCOPED_TRACE(std::string("--check-input ") + (choices.bCheckInputAlways ? "always" : "ok") +
-                   " --click-exchange " + (choices.bClickExchange ? "on" : "off"));
-      m_choices = choices;
+    const std::size_t n = std::size(kEditDialogChoices);
+    for (unsigned combination = 0; combination < (1u << n); ++combination) {
+      std::string trace;
+      for (std::size_t i = 0; i < n; ++i) {
+        const MC_EDITDLG_CHOICE& choice = kEditDialogChoices[i];
+        const bool moved = (combination >> i) & 1u;
+        m_choices.*choice.pMember = moved ? !choice.nDefault : choice.nDefault;
+        trace += std::string(i ? " " : "") + choice.pszOption + " " + (moved ? choice.pszOtherWord : choice.pszDefaultWord);
+      }
+      SCOPED_TRACE(trace);
       body();
     }
     m_choices = MC_GetEditDialogChoices();
