@@ -56,6 +56,15 @@ protected:
     }
     m_choices = MC_GetEditDialogChoices();
   }
+  // The editor on the text under each host choice: the script must end it with OK, which writes
+  // exactly pszWritten.
+  void ExpectOkWritesUnderEveryHostChoice(const char* pszText, const CDialogRobot::Script& script, const char* pszWritten) {
+    ForEveryHostChoice([&] {
+      CString text(pszText);
+      EXPECT_EQ(RunOn(text, script), IDOK);
+      EXPECT_STREQ(text, pszWritten);
+    });
+  }
   INT_PTR RunDialog(CEditorDlg& dlg, CDialogRobot& robot, const CDialogRobot::Script& script) {
     const MC_EDITDLG_CHOICES defaults = MC_GetEditDialogChoices();
     MC_SetEditDialogChoices(m_choices);

@@ -25,67 +25,52 @@ void ExpectRefusedAtOk(CDialogRobot& ui, int nID, const char* text, const char* 
 // Operation 3 is kept at start-up without a slave. OK asks for one; while m_checkInput is set,
 // so does the exchange that a change of slave runs first, and the slave is taken all the same.
 TEST_F(EditorTest, AnOperationThatNeedsASlaveAsksForOneAndTakesItWhenChosen) {
-  ForEveryHostChoice([&] {
-    CString text("Type=3;");
-    INT_PTR result = RunOn(text, [&](CDialogRobot& ui) {
-      ui.Click(IDOK);
-      ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kSlaveRequired}));
-      EXPECT_EQ(ui.FocusID(), IDC_SLAVE);
-      ui.Choose(IDC_SLAVE, "1");
-      EXPECT_EQ(ui.MessageBoxes().size(), m_choices.bCheckInputAlways ? 2u : 1u);
-      EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), "1");
-      EXPECT_EQ(ui.RadioStates(Radios()), "0001");
-      ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_STREQ(text, "Type=3;Slave=0;");
-  });
+  ExpectOkWritesUnderEveryHostChoice("Type=3;", [&](CDialogRobot& ui) {
+    ui.Click(IDOK);
+    ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kSlaveRequired}));
+    EXPECT_EQ(ui.FocusID(), IDC_SLAVE);
+    ui.Choose(IDC_SLAVE, "1");
+    EXPECT_EQ(ui.MessageBoxes().size(), m_choices.bCheckInputAlways ? 2u : 1u);
+    EXPECT_EQ(ui.ComboSelection(IDC_SLAVE), "1");
+    EXPECT_EQ(ui.RadioStates(Radios()), "0001");
+    ui.Click(IDOK);
+  }, "Type=3;Slave=0;");
 }
 
 // The module's own refusals come with OK alone, never with the exchanges of a change of slave or
 // of a click, and leave the control they name enabled with the focus.
 TEST_F(EditorTest, OkWithNoOperationChosenIsRefused) {
-  ForEveryHostChoice([&] {
-    CString text("Type=1;Slave=0;MER_MASK=0x1;");
-    INT_PTR result = RunOn(text, [](CDialogRobot& ui) {
-      ui.Choose(IDC_SLAVE, "3");  // C takes no error mask: no operation is left
-      ui.Choose(IDC_SLAVE, "1");
-      EXPECT_TRUE(ui.MessageBoxes().empty());
-      EXPECT_EQ(ui.RadioStates(Radios()), "0000");
-      ui.Click(IDOK);
-      ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kOperationRequired}));
-      EXPECT_EQ(ui.FocusID(), IDC_INIT_SLAVES);
-      EXPECT_EQ(ui.RadioStates(Radios()), "0000") << "the focus chooses nothing";
-      ui.Click(IDC_INIT_SLAVES);
-      ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_STREQ(text, "Type=0;Slave=0;MER_MASK=0x1;ATIME=0[s];");
-  });
+  ExpectOkWritesUnderEveryHostChoice("Type=1;Slave=0;MER_MASK=0x1;", [](CDialogRobot& ui) {
+    ui.Choose(IDC_SLAVE, "3");  // C takes no error mask: no operation is left
+    ui.Choose(IDC_SLAVE, "1");
+    EXPECT_TRUE(ui.MessageBoxes().empty());
+    EXPECT_EQ(ui.RadioStates(Radios()), "0000");
+    ui.Click(IDOK);
+    ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kOperationRequired}));
+    EXPECT_EQ(ui.FocusID(), IDC_INIT_SLAVES);
+    EXPECT_EQ(ui.RadioStates(Radios()), "0000") << "the focus chooses nothing";
+    ui.Click(IDC_INIT_SLAVES);
+    ui.Click(IDOK);
+  }, "Type=0;Slave=0;MER_MASK=0x1;ATIME=0[s];");
 }
 
 // A call without a function name can never translate; a name the slave's program lacks may
 // still become valid. Where clicks do not exchange, the function box is still disabled at the
 // first OK: the refusal enables it for the name it asks for.
 TEST_F(EditorTest, OkWithABlankFunctionNameIsRefused) {
-  ForEveryHostChoice([&] {
-    CString text("Type=0;ATIME=5[s];");
-    INT_PTR result = RunOn(text, [&](CDialogRobot& ui) {
-      ui.Choose(IDC_SLAVE, "1");
-      ui.Click(IDC_CALL_FUNCTION);
-      EXPECT_TRUE(ui.MessageBoxes().empty());
-      if (!m_choices.bClickExchange) {
-        ui.Click(IDOK);
-        ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kFunctionRequired}));
-        EXPECT_EQ(ui.FocusID(), IDC_FUNCTION);
-      }
-      ExpectRefusedAtOk(ui, IDC_FUNCTION, "   ", kFunctionRequired);
-      ui.Type(IDC_FUNCTION, "NotYetWritten");
+  ExpectOkWritesUnderEveryHostChoice("Type=0;ATIME=5[s];", [&](CDialogRobot& ui) {
+    ui.Choose(IDC_SLAVE, "1");
+    ui.Click(IDC_CALL_FUNCTION);
+    EXPECT_TRUE(ui.MessageBoxes().empty());
+    if (!m_choices.bClickExchange) {
       ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_STREQ(text, "Type=2;ATIME=5[s];Slave=0;Function=\"NotYetWritten\";Wait=0;");
-  });
+      ASSERT_EQ(ui.MessageBoxes(), (std::vector<std::string>{kFunctionRequired}));
+      EXPECT_EQ(ui.FocusID(), IDC_FUNCTION);
+    }
+    ExpectRefusedAtOk(ui, IDC_FUNCTION, "   ", kFunctionRequired);
+    ui.Type(IDC_FUNCTION, "NotYetWritten");
+    ui.Click(IDOK);
+  }, "Type=2;ATIME=5[s];Slave=0;Function=\"NotYetWritten\";Wait=0;");
 }
 
 // OK confirms exactly the times that the parameter text reads back.
@@ -223,25 +208,20 @@ TEST_F(EditorTest, OkConfirmsOnlyTextThatTranslates) {
 // refusal can always be answered: here an operation is chosen while it is refused, then dropped
 // by a change to no slave, which would disable the box of an operation other than 0.
 TEST_F(EditorTest, ARefusedTimeoutKeepsItsBoxEnabledUntilItReads) {
-  ForEveryHostChoice([&] {
-    CString text("Type=0;ATIME=3000000[s];");
-    INT_PTR result = RunOn(text, [&](CDialogRobot& ui) {
-      ui.Choose(IDC_SLAVE, "1");
-      ui.Click(IDC_SEND_ERROR_MASK);
-      ui.Choose(IDC_SLAVE, " ");
-      EXPECT_EQ(ui.MessageBoxes(), std::vector<std::string>(m_choices.bClickExchange ? 3 : 2, kTimeRangeSeconds));
-      EXPECT_EQ(ui.RadioStates(Radios()), "0000");
-      EXPECT_EQ(ui.EnableStates({IDC_TIMEOUT, IDC_TIMEOUT_UNIT}), "11");
-      EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
-      EXPECT_EQ(ui.Text(IDC_TIMEOUT), "3000000");
-      ui.Type(IDC_TIMEOUT, "5");
-      ui.Choose(IDC_SLAVE, "1");
-      EXPECT_EQ(ui.MessageBoxes().size(), m_choices.bClickExchange ? 3u : 2u) << "a timeout that reads is taken";
-      EXPECT_EQ(ui.EnableStates({IDC_TIMEOUT, IDC_TIMEOUT_UNIT}), "00") << "and its box follows the operation again";
-      ui.Click(IDC_INIT_SLAVES);
-      ui.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_STREQ(text, "Type=0;ATIME=5[s];");
-  });
+  ExpectOkWritesUnderEveryHostChoice("Type=0;ATIME=3000000[s];", [&](CDialogRobot& ui) {
+    ui.Choose(IDC_SLAVE, "1");
+    ui.Click(IDC_SEND_ERROR_MASK);
+    ui.Choose(IDC_SLAVE, " ");
+    EXPECT_EQ(ui.MessageBoxes(), std::vector<std::string>(m_choices.bClickExchange ? 3 : 2, kTimeRangeSeconds));
+    EXPECT_EQ(ui.RadioStates(Radios()), "0000");
+    EXPECT_EQ(ui.EnableStates({IDC_TIMEOUT, IDC_TIMEOUT_UNIT}), "11");
+    EXPECT_EQ(ui.FocusID(), IDC_TIMEOUT);
+    EXPECT_EQ(ui.Text(IDC_TIMEOUT), "3000000");
+    ui.Type(IDC_TIMEOUT, "5");
+    ui.Choose(IDC_SLAVE, "1");
+    EXPECT_EQ(ui.MessageBoxes().size(), m_choices.bClickExchange ? 3u : 2u) << "a timeout that reads is taken";
+    EXPECT_EQ(ui.EnableStates({IDC_TIMEOUT, IDC_TIMEOUT_UNIT}), "00") << "and its box follows the operation again";
+    ui.Click(IDC_INIT_SLAVES);
+    ui.Click(IDOK);
+  }, "Type=0;ATIME=5[s];");
 }
